@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the simulator.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+program="${BUILD_DIR:-$root/build}/shell/vorbelia"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: starting on a virtual X server (xvfb-run)." >&2
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program"
+fi
+exec "$program"

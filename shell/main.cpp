@@ -1,0 +1,14 @@
+#include "form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorbelia"));
+    QApplication::setApplicationVersion(QStringLiteral("2.1.12"));
+
+    Form1 form1;
+    form1.showMaximized();
+    return QApplication::exec();
+}
