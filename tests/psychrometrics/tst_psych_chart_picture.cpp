@@ -1,0 +1,106 @@
+#include "psych_chart_picture.h"
+
+#include "chart_calibration.h"
+#include "moist_air.h"
+#include "twips.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr double kP = chart::kPicturePressure;
+constexpr qreal kFine = 4;  // device pixels per logical pixel for sampling
+
+// Whether a pixel of (nearly) `colour` lies within a quarter of a logical
+// pixel of the state (T, W) placed by the forward conversion.
+bool colourNear(const QImage &image, double T, double W, QRgb colour)
+{
+    const double dpr = image.devicePixelRatio();
+    const int x = qRound(twips::toPixels(chart::xFromDryBulb(T)) * dpr);
+    const int y = qRound(twips::toPixels(chart::yFromHumidityRatio(W)) * dpr);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QRgb c = image.pixel(x + dx, y + dy);
+            if (qAbs(qRed(c) - qRed(colour)) + qAbs(qGreen(c) - qGreen(colour))
+                    + qAbs(qBlue(c) - qBlue(colour)) < 40)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class PsychChartPictureTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hasChartSizeAtEveryPixelRatio();
+    void curvesLieWhereForwardConversionPlacesThem_data();
+    void curvesLieWhereForwardConversionPlacesThem();
+    void readoutAreaIsBlank();
+    void cachedPerPixelRatio();
+};
+
+// Rendered at the screen's ratio, so it stays sharp; the PNGs are kept for looking at.
+void PsychChartPictureTest::hasChartSizeAtEveryPixelRatio()
+{
+    for (const qreal dpr : {1.0, 1.5, 2.0}) {
+        const QImage image = chart::renderPsychrometricChart(dpr);
+        QCOMPARE(image.devicePixelRatio(), dpr);
+        QCOMPARE(image.size(), QSize(qCeil(264 * dpr), qCeil(351 * dpr)));
+        QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/psychrometric_chart_%1x.png").arg(dpr)));
+    }
+}
+
+void PsychChartPictureTest::curvesLieWhereForwardConversionPlacesThem_data()
+{
+    QTest::addColumn<double>("T");
+    QTest::addColumn<double>("W");
+    QTest::addColumn<QRgb>("colour");
+    for (double T : {2.0, 8.0, 13.0, 18.0, 23.0, 28.0, 33.0})
+        QTest::addRow("saturation at %g C", T)
+            << T << *psychro::SaturationHumidityRatio(T, kP, {0.62198}) << chart::kSaturationColour;
+    for (double T : {12.0, 21.0, 31.0, 39.0})
+        QTest::addRow("50 %% at %g C", T)
+            << T << *psychro::HumidityRatioFromRelativeHumidity(T, 0.5, kP, {0.62198})
+            << chart::kRelativeHumidityColour;
+}
+
+void PsychChartPictureTest::curvesLieWhereForwardConversionPlacesThem()
+{
+    QFETCH(double, T);
+    QFETCH(double, W);
+    QFETCH(QRgb, colour);
+    static const QImage image = chart::renderPsychrometricChart(kFine);
+    QVERIFY(colourNear(image, T, W, colour));
+}
+
+// The readout's boxes stand in the upper-left area, above the saturation
+// curve: nothing of the chart may show through them.
+void PsychChartPictureTest::readoutAreaIsBlank()
+{
+    const QImage image = chart::renderPsychrometricChart(1);
+    const QRect boxes[] = {
+        twips::rect(360, 60, 660, 375),    twips::rect(360, 405, 795, 285),
+        twips::rect(345, 660, 840, 300),   twips::rect(330, 945, 780, 360),
+        twips::rect(345, 1260, 1230, 315), twips::rect(360, 1590, 1095, 330),
+        twips::rect(360, 1905, 1155, 330), twips::rect(345, 2205, 900, 300),
+        twips::rect(345, 2505, 1140, 300), twips::rect(345, 2790, 1065, 300),
+        twips::rect(240, 3105, 765, 225),
+    };
+    for (const QRect &box : boxes)
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                QVERIFY2(image.pixel(x, y) == qRgb(255, 255, 255),
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+}
+
+void PsychChartPictureTest::cachedPerPixelRatio()
+{
+    const QImage once = chart::psychrometricChartPicture(2);
+    QCOMPARE(chart::psychrometricChartPicture(2).cacheKey(), once.cacheKey());
+    QVERIFY(chart::psychrometricChartPicture(1).cacheKey() != once.cacheKey());
+}
+
+QTEST_MAIN(PsychChartPictureTest)
+#include "tst_psych_chart_picture.moc"
