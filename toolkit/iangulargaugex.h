@@ -1,0 +1,61 @@
+#pragma once
+
+#include "instrument.h"
+
+#include <QColor>
+
+// Round dial gauge (the pressure gauges of the refrigerant circuit): a chrome
+// bezel, a white face with major and minor ticks along an arc, the unit label
+// ("bar") under the hub and a needle.
+// The arc follows the instruments' angle convention: degrees counter-clockwise
+// from 3 o'clock, the span running clockwise from the start. The default arc
+// starts at 225 (lower left) and spans 270 degrees to -45 (lower right); an arc
+// of 280 degrees from 233 runs from lower left clockwise over the top to 313
+// (lower right). The position is kept as written; the needle is drawn clipped
+// to the scale and rests at the minimum for a value that is not a number.
+class iAngularGaugeX : public InstrumentWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(double position READ position WRITE setPosition)
+public:
+    explicit iAngularGaugeX(QWidget *parent = nullptr);
+
+    double position() const { return m_position; }
+    void setPosition(double position);
+
+    void setRange(double minimum, double maximum);
+    double minimum() const { return m_minimum; }
+    double maximum() const { return m_maximum; }
+    void setLabel(const QString &label);
+    QString label() const { return m_label; }
+    void setArc(double startDegrees, double spanDegrees);
+    double arcStart() const { return m_arcStart; }
+    double arcSpan() const { return m_arcSpan; }
+    void setPointerColor(const QColor &color);
+    void setTickColor(const QColor &color);
+    void setFaceColor(const QColor &color);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintStatic(QPainter &painter) const override;
+    void paintMoving(QPainter &painter) const override;
+    QString valueText() const override;
+
+private:
+    QPointF centre() const;
+    double radius() const;          // outer radius of the bezel
+    double angleOfValue(double value) const;
+    void paintTicks(QPainter &painter, double faceRadius) const;
+    void paintTickLabels(QPainter &painter, double faceRadius) const;
+
+    double m_position = 0.0;
+    double m_minimum = 0.0;
+    double m_maximum = 10.0;
+    QString m_label;
+    double m_arcStart = 225.0;
+    double m_arcSpan = 270.0;
+    QColor m_pointerColor{Qt::black};
+    QColor m_tickColor{Qt::black};
+    QColor m_faceColor{Qt::white};
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "instrument.h"
+
+#include <QColor>
+
+// Seven-segment display of a whole number (the fan tachometer): slanted digits,
+// right-aligned in a row of `digitCount` digit places, without leading zeros,
+// on a dark window with a lowered border. Unlit segments stay faintly visible,
+// as on a real LED display. A negative number shows a minus sign in front; a
+// number with more digits than the display has shows a dash in every place.
+// setBackgroundColor sets the window behind the digits; the segment colours
+// are set apart (lit: setSegmentColor, unlit: setUnlitSegmentColor).
+class iSevenSegmentIntegerX : public InstrumentWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int value READ value WRITE setValue)
+public:
+    explicit iSevenSegmentIntegerX(QWidget *parent = nullptr);
+
+    int value() const { return m_value; }
+    void setValue(int value);
+
+    void setSegmentColor(const QColor &color);
+    QColor segmentColor() const { return m_segmentColor; }
+    void setUnlitSegmentColor(const QColor &color);
+    QColor unlitSegmentColor() const { return m_unlitSegmentColor; }
+    void setBackgroundColor(const QColor &color);
+    QColor backgroundColor() const { return m_backgroundColor; }
+    void setLoweredBorder(bool lowered);
+    void setDigitCount(int count);              // 1 to 10
+    int digitCount() const { return m_digitCount; }
+
+    // The characters in the digit places, blanks included ("2312", "   0", "----").
+    QString shownText() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintStatic(QPainter &painter) const override;
+    void paintMoving(QPainter &painter) const override;
+    QString valueText() const override;
+
+private:
+    QRectF digitRect(int place) const;
+    void paintDigit(QPainter &painter, int place, quint8 segments, const QColor &color) const;
+
+    int m_value = 0;
+    QColor m_segmentColor{Qt::red};
+    QColor m_unlitSegmentColor{64, 0, 0};
+    QColor m_backgroundColor{Qt::black};
+    bool m_loweredBorder = true;
+    int m_digitCount = 4;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "instrument.h"
+
+#include <QColor>
+
+// Glass thermometer: a tube with a bulb at its foot and a coloured column over
+// a scale of ticks, with or without tick labels on its right.
+// The position (degrees Celsius) is kept as written, also outside the scale;
+// the column is drawn clipped to the scale (empty for a value that is not a number).
+class iThermometerX : public InstrumentWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(double position READ position WRITE setPosition)
+public:
+    explicit iThermometerX(QWidget *parent = nullptr);
+
+    double position() const { return m_position; }
+    void setPosition(double position);
+
+    void setRange(double minimum, double maximum);
+    double minimum() const { return m_minimum; }
+    double maximum() const { return m_maximum; }
+    void setIndicatorColor(const QColor &color);             // the column and the bulb
+    void setIndicatorBackgroundColor(const QColor &color);   // the empty bore above the column
+    void setMajorTickCount(int count);                       // 0 = automatic round steps
+    void setTickLabelsVisible(bool visible);
+    // How far the bulb reaches beyond the column on each side, in logical
+    // pixels; 0 = automatic, in proportion to the width.
+    void setBulbSize(int pixels);
+    // Width of the column in logical pixels; 0 = automatic.
+    void setIndicatorWidth(int pixels);
+    void setTransparent(bool transparent);                   // no background of its own
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintStatic(QPainter &painter) const override;
+    void paintMoving(QPainter &painter) const override;
+    QString valueText() const override;
+
+private:
+    struct Geometry
+    {
+        double axisX;           // centre line of the tube
+        double columnWidth;
+        double tubeWidth;
+        double bulbRadius;
+        QPointF bulbCentre;
+        double scaleTop;        // y of the maximum
+        double scaleBottom;     // y of the minimum
+        double tickLeft;        // x where the ticks start
+        double tickLength;
+        double labelScale;      // tick label font size as a part of the widget's
+    };
+    Geometry geometry(const QFontMetricsF &metrics) const;
+    double yOfValue(const Geometry &g, double value) const;
+    void paintScale(QPainter &painter, const Geometry &g) const;
+    void paintGlass(QPainter &painter, const Geometry &g) const;
+
+    double m_position = 0.0;
+    double m_minimum = 0.0;
+    double m_maximum = 100.0;
+    QColor m_indicatorColor{192, 0, 0};
+    QColor m_indicatorBackgroundColor{Qt::white};
+    int m_majorTickCount = 0;
+    bool m_tickLabelsVisible = true;
+    int m_bulbSize = 0;
+    int m_indicatorWidth = 0;
+    bool m_transparent = false;
+};
