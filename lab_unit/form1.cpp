@@ -140,8 +140,9 @@ void Form1::buildTimers()
 
 void Form1::connectHandlers()
 {
-    // The handlers of the panel, the step controls, the timers, the chart and
-    // the menu commands are connected here, once every design value is set.
+    connectPanelHandlers();
+    connectMenuHandlers();
+    connectChartHandlers();
 }
 
 void Form1::Form_Load()

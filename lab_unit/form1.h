@@ -47,6 +47,38 @@ public:
     // unit off, no result shown). Runs once, from the constructor.
     void Form_Load();
 
+    // --- Calculation ---------------------------------------------------------
+    // Recomputes the whole unit from the window's controls and rewrites every
+    // display it owns. Runs only while the unit is on (the handlers check).
+    void funci();
+
+    // --- Handlers: main switch, animation, selectors, knob, step controls -----
+    void interruptor_Change();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void vapor1_Change();
+    void prec_Change();
+    void rec_Change();
+    void iKnobX1_Change();
+    void UpDown1_Change();
+    void UpDown2_Change();
+    void UpDown3_Change();
+    void UpDown4_Change();
+    void UpDown5_Change();
+    void UpDown6_Change();
+
+    // --- Menu commands ---------------------------------------------------------
+    // The items that open other windows (enf, proc, unid, ay, acc) are wired by
+    // the application, which owns those windows.
+    void imprimir_Click();
+    void ce_Click();
+    void com_Click();
+    void mficha_Click();
+
+    // --- Chart readout (Picture1) ----------------------------------------------
+    void Picture1_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+    void Picture1_Click();
+
     // --- Window fields -----------------------------------------------------
     // Element powers in kW. Each stays unset (nullopt) until the main switch
     // or its selector first sets it; every calculation reads an unset power
@@ -171,4 +203,7 @@ private:
     void buildChartMarkers();
     // Connects the handlers of the controls, after every design value is set.
     void connectHandlers();
+    void connectPanelHandlers();   // switch, timers, selectors, knob, step controls
+    void connectMenuHandlers();
+    void connectChartHandlers();
 };

@@ -139,3 +139,7 @@ void Form1::buildChartMarkers()
         Label11[size_t(l.index)] = letter;
     }
 }
+
+void Form1::connectChartHandlers() {}
+void Form1::Picture1_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float, float) {}
+void Form1::Picture1_Click() {}

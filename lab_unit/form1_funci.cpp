@@ -1,0 +1,5 @@
+#include "form1.h"
+
+void Form1::funci()
+{
+}
