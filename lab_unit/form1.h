@@ -79,6 +79,11 @@ public:
     void Picture1_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
     void Picture1_Click();
 
+signals:
+    // Raised at the end of every run of funci (for observers: tests, benchmarks).
+    void unitRecalculated();
+
+public:
     // --- Window fields -----------------------------------------------------
     // Element powers in kW. Each stays unset (nullopt) until the main switch
     // or its selector first sets it; every calculation reads an unset power

@@ -1,5 +1,182 @@
+// funci: the unit's recomputation. Reads the window's inputs, runs the unit
+// model and writes every display it owns, stage by stage in a fixed order:
+// air side (fan, steam, preheater, coil, reheater), chart path, refrigeration
+// cycle, diagram lines, lit heating elements.
+
 #include "form1.h"
 
+#include "ianalogdisplayx.h"
+#include "iangulargaugex.h"
+#include "iknobx.h"
+#include "isevensegmentintegerx.h"
+#include "iswitchrotaryx.h"
+#include "ithermometerx.h"
+#include "number_format.h"
+#include "surface_items.h"
+#include "unit_model.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QString kSupersaturationWarning = QStringLiteral(
+    " Se han alcanzado condiciones de sobresaturación en el aire. Revise los parámetros de "
+    "funcionamiento. Se puede solucionar reduciendo la inyección de vapor o precalentando el aire "
+    "más intensamente.");
+
+// The inputs of one run, or none when a text box does not hold a number.
+std::optional<UnitInputs> readInputs(const Form1 &w)
+{
+    const auto T1 = parseNumber(w.Text4->text());
+    const auto Twb1 = parseNumber(w.Text1->text());
+    const auto mbar = parseNumber(w.Text3->text());
+    const auto sh = parseNumber(w.Text8->text());
+    if (!T1 || !Twb1 || !mbar || !sh)
+        return std::nullopt;
+    UnitInputs in;
+    in.fanSetting = w.iKnobX1->position();
+    in.T1 = *T1;
+    in.Twb1 = *Twb1;
+    in.p = *mbar / 10;
+    in.sh = *sh;
+    in.steamPower = w.steamPower();
+    in.preheatPower = w.preheatPower();
+    in.reheatPower = w.reheatPower();
+    in.vapor1 = w.vapor1->position();
+    in.prec = w.prec->position();
+    in.rec = w.rec->position();
+    return in;
+}
+
+// A dry-bulb thermometer and its read-out, or a wet-bulb pair.
+void showTemperature(iThermometerX *thermometer, iAnalogDisplayX *readout, double T)
+{
+    thermometer->setPosition(T);
+    readout->setValue(T);
+}
+
+void showAirSide(Form1 &w, const UnitResult &r)
+{
+    w.Disp1->setValue(r.rpm);
+    w.Line3->setX2(r.manometerX2);
+    w.Line3->setY2(r.manometerY2);
+    w.itext1[11]->setValue(r.dp);
+
+    w.ter[5]->setPosition(r.s2.T);
+    w.ter[6]->setPosition(r.s2.Twb);
+
+    w.Text23->setText(QString());
+    if (r.supersaturated)
+        w.Text23->setText(kSupersaturationWarning);
+    showTemperature(w.ter[7], w.itext1[2], r.s3.T);
+    showTemperature(w.ter[8], w.itext1[3], r.s3.Twb);
+
+    showTemperature(w.ter[9], w.itext1[4], r.s4.T);
+    showTemperature(w.ter[10], w.itext1[5], r.s4.Twb);
+    w.itext1[8]->setValue(r.condensate);
+
+    showTemperature(w.ter[11], w.itext1[6], r.s5.T);
+    showTemperature(w.ter[12], w.itext1[7], r.s5.Twb);
+}
+
+// Chart path lines Line4(5), (6), (7), (4) with the letters Label11(8..11).
+void showChartPath(Form1 &w, const UnitResult &r)
+{
+    static constexpr int kLines[] = {5, 6, 7, 4};
+    for (size_t i = 0; i < r.chartPath.size(); ++i) {
+        const ChartStep &step = r.chartPath[i];
+        SurfaceLine *line = w.Line4[size_t(kLines[i])];
+        line->setX1(step.line.X1);
+        line->setY1(step.line.Y1);
+        line->setX2(step.line.X2);
+        line->setY2(step.line.Y2);
+        SurfaceLabel *letter = w.Label11[8 + i];
+        letter->setTop(step.letter.Top);
+        letter->setLeft(step.letter.Left);
+    }
+}
+
+void showCycle(Form1 &w, const RefrigerationCycle &c)
+{
+    const auto cell = [&w](int index, double value, const char *pattern) {
+        w.Text7[size_t(index)]->setText(formatNumber(value, QLatin1String(pattern)));
+    };
+    w.itext1[14]->setValue(c.te);
+    cell(16, c.te, "###0.0");
+    w.ter[2]->setPosition(c.te);
+
+    cell(0, c.pe, "###0.00");
+    cell(17, c.pe + 0.02, "###0.00");
+    w.GaugeX1->setPosition(c.pe);
+
+    w.ter[0]->setPosition(c.tsuc);
+    w.itext1[12]->setValue(c.tsuc);
+    cell(1, c.tsuc, "###0.0");
+    cell(3, c.hsuc, "###0.0");
+
+    w.itext1[10]->setValue(c.Q);
+
+    cell(7, c.pc, "##0.00");
+    cell(12, c.pc - 0.01, "##0.00");
+    w.GaugeX2->setPosition(c.pc);
+    cell(6, c.tdis, "###0.0");
+    cell(9, c.hdis, "###0.0");
+
+    // The thermometer beside the expansion valve ends the run at the liquid
+    // temperature; the evaporating temperature stays on the read-out.
+    w.itext1[13]->setValue(c.tliq);
+    cell(11, c.tliq, "###0.0");
+    w.ter[2]->setPosition(c.tliq);
+    cell(14, c.hliq, "###0.0");
+    cell(19, c.hliq, "###0.0");
+
+    cell(26, c.Q, "#0.00");
+    w.itext1[9]->setValue(1000 * c.mr);
+    w.Image1->setTop(c.floatTop);
+    cell(32, 1000 * c.mr, "##0.0");
+    cell(29, c.Pcomp, "#0.00");
+    w.Text7[20]->setText(formatNumber(c.COP, QStringLiteral("##0.0")));
+}
+
+// Each cycle line's ends in the order Y1, Y2, X1, X2; each figure's Top
+// before its Left.
+void showDiagram(Form1 &w, const UnitResult &r)
+{
+    for (size_t i = 0; i < w.Line1.size(); ++i) {
+        const FloatLine &l = r.diagramLines[i];
+        w.Line1[i]->setY1(l.Y1);
+        w.Line1[i]->setY2(l.Y2);
+        w.Line1[i]->setX1(l.X1);
+        w.Line1[i]->setX2(l.X2);
+    }
+    for (size_t i = 0; i < w.Label2.size(); ++i) {
+        w.Label2[i]->setTop(r.diagramFigures[i].Top);
+        w.Label2[i]->setLeft(r.diagramFigures[i].Left);
+    }
+}
+
+void showElementBars(Form1 &w, const ElementBars &bars)
+{
+    for (size_t i = 0; i < bars.size(); ++i) {
+        if (bars[i])
+            w.Line6[i]->setVisible(*bars[i]);
+    }
+}
+
+} // namespace
+
+// A text box that does not hold a number (the user may type anything) skips
+// the whole run: every display keeps what the last complete run wrote.
 void Form1::funci()
 {
+    const std::optional<UnitInputs> in = readInputs(*this);
+    if (!in)
+        return;
+    const UnitResult r = computeUnit(*in);
+    showAirSide(*this, r);
+    showChartPath(*this, r);
+    showCycle(*this, r.cycle);
+    showDiagram(*this, r);
+    showElementBars(*this, r.elementBars);
+    emit unitRecalculated();
 }

@@ -256,6 +256,7 @@ void buildTachometer(Surface *picture4, UnitSchemeControls &controls)
     display->setSegmentColor(Qt::red);
     display->setUnlitSegmentColor(QColor(64, 0, 0));
     display->setLoweredBorder(true);
+    display->setShowSign(false);
     display->setToolTip(QStringLiteral("Tacómetro"));
     controls.Disp1 = display;
 }
@@ -270,6 +271,8 @@ void buildStepControls(Surface *picture4, UnitSchemeControls &controls)
         control->setRange(design.minimum, design.maximum);
         control->setIncrement(1);
         control->setValue(design.value);
+        // The read-out lies in front of its step control where the two touch.
+        control->stackUnder(controls.itext1[size_t(design.buddy)]);
         controls.*design.control = control;
     }
 }
@@ -289,8 +292,8 @@ void buildReadouts(Surface *picture4, UnitSchemeControls &controls)
         readout->setValue(design.value);
         if (design.toolTip)
             readout->setToolTip(text(design.toolTip));
-        // The unit starts switched off: no read-out shows until it runs.
-        readout->setVisible(false);
+        // The cooling capacity is computed but never shown.
+        readout->setVisible(i != 10);
         controls.itext1[i] = readout;
     }
 }
@@ -402,9 +405,6 @@ void buildMovingItems(Surface *picture4, UnitSchemeControls &controls)
     controls.Shape6 = addShape(picture4, QStringLiteral("Shape6"), {SurfaceShape::Circle, 2415, 4290, 510, 570});
     controls.Shape6->setFillColor(Qt::white);
     controls.Shape6->setFillStyle(Qt::SolidPattern);
-    // Both show only while the compressor runs.
-    controls.Shape5->setVisible(false);
-    controls.Shape6->setVisible(false);
 }
 
 void buildLetters(Surface *picture4, UnitSchemeControls &controls)

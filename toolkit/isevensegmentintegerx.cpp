@@ -101,9 +101,15 @@ void iSevenSegmentIntegerX::setDigitCount(int count)
 QString iSevenSegmentIntegerX::shownText() const
 {
     const QString number = QString::number(m_value);
-    if (number.size() > m_digitCount)
+    if (number.size() > m_digitCount || (m_value < 0 && !m_showSign))
         return QString(m_digitCount, QLatin1Char('-'));
     return number.rightJustified(m_digitCount, QLatin1Char(' '));
+}
+
+void iSevenSegmentIntegerX::setShowSign(bool show)
+{
+    m_showSign = show;
+    valueShown();
 }
 
 QSize iSevenSegmentIntegerX::sizeHint() const

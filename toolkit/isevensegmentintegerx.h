@@ -7,8 +7,10 @@
 // Seven-segment display of a whole number (the fan tachometer): slanted digits,
 // right-aligned in a row of `digitCount` digit places, without leading zeros,
 // on a dark window with a lowered border. Unlit segments stay faintly visible,
-// as on a real LED display. A negative number shows a minus sign in front; a
-// number with more digits than the display has shows a dash in every place.
+// as on a real LED display. With the sign shown, a negative number has a minus
+// sign in front; without it (setShowSign(false)) a negative number cannot be
+// shown and, like a number with more digits than the display has, shows a
+// dash in every place.
 // setBackgroundColor sets the window behind the digits; the segment colours
 // are set apart (lit: setSegmentColor, unlit: setUnlitSegmentColor).
 class iSevenSegmentIntegerX : public InstrumentWidget
@@ -30,6 +32,8 @@ public:
     void setLoweredBorder(bool lowered);
     void setDigitCount(int count);              // 1 to 10
     int digitCount() const { return m_digitCount; }
+    void setShowSign(bool show);
+    bool showSign() const { return m_showSign; }
 
     // The characters in the digit places, blanks included ("2312", "   0", "----").
     QString shownText() const;
@@ -51,4 +55,5 @@ private:
     QColor m_backgroundColor{Qt::black};
     bool m_loweredBorder = true;
     int m_digitCount = 4;
+    bool m_showSign = true;
 };

@@ -91,7 +91,9 @@ iThermometerX::Geometry iThermometerX::geometry(const QFontMetricsF &metrics) co
     const double roughScale = h - 2 * bulbOuter - g.tubeWidth;
     g.labelScale = ticks.size() < 2 ? 1.0 : std::min(1.0, roughScale / (ticks.size() - 1) / metrics.height());
 
-    // Lay out bulb, tube, ticks and labels side by side and centre the whole.
+    // Lay out bulb, tube, ticks and labels side by side from the left edge, as
+    // the panel thermometers stand: the wick of a wet bulb is placed on a bulb
+    // at the control's left.
     double labelWidth = 0.0;
     if (m_tickLabelsVisible) {
         for (double tick : ticks)
@@ -99,7 +101,7 @@ iThermometerX::Geometry iThermometerX::geometry(const QFontMetricsF &metrics) co
     }
     const double rightOfAxis = std::max(bulbOuter, g.tubeWidth / 2 + 0.5 + g.tickLength
                                                        + (labelWidth > 0 ? 1.5 + labelWidth : 0.0));
-    g.axisX = std::max(bulbOuter, (w - bulbOuter - rightOfAxis) / 2 + bulbOuter);
+    g.axisX = bulbOuter + std::max(0.0, std::min(0.5, w - bulbOuter - rightOfAxis));
     g.tickLeft = g.axisX + g.tubeWidth / 2 + 0.5;
 
     g.bulbCentre = QPointF(g.axisX, h - bulbOuter - 0.5);

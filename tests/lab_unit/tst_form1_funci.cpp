@@ -1,0 +1,237 @@
+#include "form1.h"
+
+#include "ianalogdisplayx.h"
+#include "iknobx.h"
+#include "iswitchrotaryx.h"
+#include "number_format.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// What a display shows after the design run (knob 8, 23/17 degC, 1013 mbar,
+// superheat 6, every selector at 1), to `decimals` decimals.
+struct Reading
+{
+    const char *control;
+    const char *property;
+    double value;
+    int decimals;
+};
+
+const Reading kDesignReadings[] = {
+    {"Disp1", "value", 2312, 0}, {"Line3", "X2", 5631, 3}, {"Line3", "Y2", 2253, 3},
+    {"itext1(11)", "value", 3.174603, 6}, {"ter(5)", "position", 23.4795, 4},
+    {"ter(6)", "position", 19.45, 6}, {"ter(7)", "position", 33.1771, 4},
+    {"itext1(2)", "value", 33.1771, 4}, {"ter(8)", "position", 22.35, 6},
+    {"itext1(3)", "value", 22.35, 6}, {"ter(9)", "position", 20.4135, 4},
+    {"itext1(4)", "value", 20.4135, 4}, {"ter(10)", "position", 18.15, 6},
+    {"itext1(5)", "value", 18.15, 6}, {"itext1(8)", "value", 0.137057, 6},
+    {"ter(11)", "position", 30.2043, 4}, {"itext1(6)", "value", 30.2043, 4},
+    {"ter(12)", "position", 21.25, 6}, {"itext1(7)", "value", 21.25, 6},
+    // Chart path: A at 120 + 63 T1, 5446.875 - 142968.75 W1; B; D.
+    {"Line4(5)", "X1", 1569, 3}, {"Line4(5)", "Y2", 4066.81, 2}, {"Label11(8)", "Top", 4116.81, 2},
+    {"Line4(6)", "X2", 2210.16, 2}, {"Label11(9)", "Left", 2260.16, 2}, {"Line4(4)", "X2", 2022.87, 2},
+    // Cycle; ter(2) ends the run at the liquid temperature.
+    {"itext1(14)", "value", 9.4478, 4}, {"GaugeX1", "position", 4.1529, 4},
+    {"ter(0)", "position", 15.4478, 4}, {"itext1(12)", "value", 15.4478, 4},
+    {"GaugeX2", "position", 8.9406, 4}, {"itext1(13)", "value", 29.909, 3},
+    {"ter(2)", "position", 29.909, 3}, {"itext1(10)", "value", 1.37673, 5},
+    {"itext1(9)", "value", 10.50415, 5}, {"Image1", "Top", 3644.96, 2},
+    // Pressure-enthalpy diagram.
+    {"Line1(0)", "Y1", 1929.17, 2}, {"Line1(0)", "Y2", 2380.72, 2}, {"Line1(0)", "X1", 1002.48, 2},
+    {"Line1(1)", "X2", 2394.85, 2}, {"Line1(2)", "X2", 2629.20, 2}, {"Line1(3)", "X2", 1002.48, 2},
+    {"Label2(0)", "Left", 2444.85, 2}, {"Label2(0)", "Top", 2430.72, 2},
+    {"Label2(1)", "Left", 2779.20, 2}, {"Label2(1)", "Top", 1779.17, 2},
+    {"Label2(2)", "Left", 752.48, 2}, {"Label2(2)", "Top", 1779.17, 2},
+    {"Label2(3)", "Left", 752.48, 2}, {"Label2(3)", "Top", 2430.72, 2},
+};
+
+// The cycle table after the design run, with "." for the decimal separator.
+const std::pair<int, const char *> kDesignCells[] = {
+    {0, "4.15"}, {7, "8.94"}, {12, "8.93"}, {17, "4.17"},    // Pabs
+    {1, "15.4"}, {6, "58.3"}, {11, "29.9"}, {16, "9.4"},     // t
+    {3, "195.6"}, {9, "218.1"}, {14, "64.5"}, {19, "64.5"},  // h
+    {26, "1.38"}, {32, "10.5"}, {29, "0.31"}, {20, "4.5"},   // Q, mr, Pcomp, COP
+};
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QVariant read(const Form1 &form, const QString &control, const char *property)
+{
+    const QObject *object = form.findChild<QObject *>(control);
+    return object ? object->property(property) : QVariant();
+}
+
+void designPowers(Form1 &form)
+{
+    form.SteamPower = 0.85;
+    form.PreheatPower = 0.96;
+    form.ReheatPower = 0.96;
+}
+
+QString barsShown(const Form1 &form)
+{
+    QString shown;
+    for (int i = 0; i <= 6; ++i)
+        shown += read(form, indexed("Line6", i), "Visible").toBool() ? '1' : '0';
+    return shown;
+}
+
+// Everything the run writes.
+QVariantList snapshot(const Form1 &form)
+{
+    QVariantList values{form.Text23->text(), barsShown(form)};
+    for (const Reading &r : kDesignReadings)
+        values << read(form, QLatin1String(r.control), r.property);
+    for (const auto &cell : kDesignCells)
+        values << form.Text7[size_t(cell.first)]->text();
+    return values;
+}
+
+} // namespace
+
+class Form1FunciTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designRunDisplays();
+    void outdoorInstrumentsUntouched();
+    void textThatIsNotANumberSkipsTheRun_data();
+    void textThatIsNotANumberSkipsTheRun();
+    void warningAppearsAndDisappears();
+    void elementBarsFollowSelectors();
+    void missingWetBulbShowsNoReading();
+};
+
+void Form1FunciTest::designRunDisplays()
+{
+    Form1 form;
+    designPowers(form);
+    QSignalSpy recalculated(&form, &Form1::unitRecalculated);
+    form.funci();
+    QCOMPARE(recalculated.count(), 1);
+
+    for (const Reading &r : kDesignReadings) {
+        const double shown = read(form, QLatin1String(r.control), r.property).toDouble();
+        QVERIFY2(std::abs(shown - r.value) <= 0.5 * std::pow(10.0, -r.decimals) + 1e-9 * r.value,
+                 qPrintable(QStringLiteral("%1.%2 = %3").arg(r.control, r.property).arg(shown, 0, 'g', 12)));
+    }
+    for (const auto &[index, text] : kDesignCells)
+        QCOMPARE(form.Text7[size_t(index)]->text(),
+                 QString::fromLatin1(text).replace('.', QLocale().decimalPoint()));
+    QCOMPARE(form.Text23->text(), QString());
+    QCOMPARE(barsShown(form), QStringLiteral("0011010"));
+}
+
+// The outdoor instruments belong to the step controls, ter(1) to nobody.
+void Form1FunciTest::outdoorInstrumentsUntouched()
+{
+    Form1 form;
+    designPowers(form);
+    const std::pair<const char *, const char *> outdoor[] = {
+        {"iThermometerX1", "position"}, {"iThermometerX2", "position"}, {"ter(3)", "position"},
+        {"ter(4)", "position"}, {"itext1(0)", "value"}, {"itext1(1)", "value"}};
+    for (const auto &[control, property] : outdoor)
+        form.findChild<QObject *>(control)->setProperty(property, 12.5);
+    form.funci();
+    for (const auto &[control, property] : outdoor)
+        QCOMPARE(read(form, control, property).toDouble(), 12.5);
+    QCOMPARE(read(form, "ter(1)", "position").toDouble(), 23.0);
+}
+
+void Form1FunciTest::textThatIsNotANumberSkipsTheRun_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("dry bulb, letters") << "Text4" << "abc";
+    QTest::newRow("wet bulb, empty") << "Text1" << "";
+    QTest::newRow("pressure, trailing letter") << "Text3" << "1013x";
+    QTest::newRow("superheat, two numbers") << "Text8" << "6 7";
+}
+
+// Every display keeps what the last complete run wrote; no recalculation is
+// announced; the next run with a number goes through.
+void Form1FunciTest::textThatIsNotANumberSkipsTheRun()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    Form1 form;
+    designPowers(form);
+    form.funci();
+    const QVariantList before = snapshot(form);
+    QLineEdit *edit = form.findChild<QLineEdit *>(box);
+    const QString number = edit->text();
+
+    edit->setText(text);
+    form.SteamPower = 4.25;   // a run would change nearly every display
+    form.PreheatPower = 0.0;
+    QSignalSpy recalculated(&form, &Form1::unitRecalculated);
+    form.funci();
+    QCOMPARE(recalculated.count(), 0);
+    QCOMPARE(snapshot(form), before);
+
+    edit->setText(number);
+    form.funci();
+    QCOMPARE(recalculated.count(), 1);
+    QVERIFY(snapshot(form) != before);
+}
+
+void Form1FunciTest::warningAppearsAndDisappears()
+{
+    Form1 form;
+    form.iKnobX1->setPosition(5.0);
+    form.SteamPower = 4.25;
+    form.funci();
+    QCOMPARE(form.Text23->text(),
+             QStringLiteral(" Se han alcanzado condiciones de sobresaturación en el aire. Revise los "
+                            "parámetros de funcionamiento. Se puede solucionar reduciendo la inyección "
+                            "de vapor o precalentando el aire más intensamente."));
+    QVERIFY(std::abs(form.itext1[2]->value() - 31.65) < 1e-9);
+
+    form.PreheatPower = 1.92;
+    form.funci();
+    QCOMPARE(form.Text23->text(), QString());
+}
+
+void Form1FunciTest::elementBarsFollowSelectors()
+{
+    Form1 form;
+    form.vapor1->setPosition(4);
+    form.prec->setPosition(2);
+    form.rec->setPosition(0);
+    form.funci();
+    QCOMPARE(barsShown(form), QStringLiteral("1101100"));
+
+    form.vapor1->setPosition(3);
+    form.rec->setPosition(7);   // outside its positions: its bars stay
+    form.funci();
+    QCOMPARE(barsShown(form), QStringLiteral("1011100"));
+}
+
+// A 550 degC wet bulb typed in at 100000 mbar puts the coil outlet's wet bulb
+// beyond reach: its read-outs show no reading, the chart's last point stays.
+void Form1FunciTest::missingWetBulbShowsNoReading()
+{
+    Form1 form;
+    form.funci();
+    const float lastX2 = read(form, "Line4(4)", "X2").toFloat();
+    form.Text1->setText(QStringLiteral("550"));
+    form.Text3->setText(QStringLiteral("100000"));
+    form.funci();
+    for (int i : {5, 6, 7})
+        QCOMPARE(form.itext1[size_t(i)]->text(), noReading());
+    QCOMPARE(read(form, "Line4(4)", "X2").toFloat(), lastX2);
+    QVERIFY(read(form, "Line4(4)", "X1").toFloat() != lastX2);
+}
+
+QTEST_MAIN(Form1FunciTest)
+#include "tst_form1_funci.moc"
