@@ -1,11 +1,15 @@
 // The chart readout's wet-bulb search, run at every pointer move over the
-// chart, and the rendering of the chart picture.
+// chart, the whole readout of one pointer move, and the rendering of the chart
+// picture.
+#include "chart_calibration.h"
+#include "chart_reading.h"
+#include "form1.h"
 #include "moist_air.h"
 #include "psych_chart_picture.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 namespace {
 
@@ -32,6 +36,45 @@ void BM_WetBulbSearchToCap(benchmark::State &state)
 }
 BENCHMARK(BM_WetBulbSearchToCap)->Unit(benchmark::kMicrosecond);
 
+// A chart position at 35 C dry bulb and a 28 C wet bulb, and one a pixel to
+// its right, so that consecutive readings change most boxes.
+QPointF readoutPosition(int step)
+{
+    const double W = *psychro::HumidityRatioFromWetBulb(35.0, 28.0, kReadoutPressure);
+    return {chart::xFromDryBulb(35.0) + 15.0 * step, chart::yFromHumidityRatio(W)};
+}
+
+// The readout's calculation alone.
+void BM_ChartReading(benchmark::State &state)
+{
+    const QPointF at = readoutPosition(0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart::readChart(float(at.x()), float(at.y()), kReadoutPressure));
+}
+BENCHMARK(BM_ChartReading)->Unit(benchmark::kMicrosecond);
+
+// One pointer move over the main window's chart: the reading, the writes to
+// the eleven boxes and the cross-hair, and, with state.range(0) = 1, the
+// repaint that follows on the shown window.
+void BM_Form1ChartReadoutEvent(benchmark::State &state)
+{
+    const bool repaint = state.range(0) != 0;
+    Form1 form;
+    if (repaint) {
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    const QPointF positions[] = {readoutPosition(0), readoutPosition(1)};
+    int i = 0;
+    for (auto _ : state) {
+        const QPointF at = positions[i++ % 2];
+        form.Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, float(at.x()), float(at.y()));
+        if (repaint)
+            QCoreApplication::processEvents();   // paints what the move changed
+    }
+}
+BENCHMARK(BM_Form1ChartReadoutEvent)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // The chart picture drawn afresh at a device pixel ratio of state.range(0).
 void BM_RenderChartPicture(benchmark::State &state)
 {
@@ -47,7 +90,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);  // fonts for the chart's labels
+    QApplication app(argc, argv);  // fonts for the chart's labels, widgets for the window
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

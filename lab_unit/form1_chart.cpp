@@ -4,7 +4,9 @@
 
 #include "form1.h"
 
+#include "chart_readout.h"
 #include "form1_build.h"
+#include "number_format.h"
 #include "psych_chart_picture.h"
 #include "surface.h"
 #include "twips.h"
@@ -140,6 +142,37 @@ void Form1::buildChartMarkers()
     }
 }
 
-void Form1::connectChartHandlers() {}
-void Form1::Picture1_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float, float) {}
-void Form1::Picture1_Click() {}
+// The readout reads the pressure box afresh at every pointer move, in mbar,
+// and keeps the latest pointer position in ChartX, ChartY for the click.
+void Form1::connectChartHandlers()
+{
+    const ChartReadout::Boxes boxes{Text13, Text14, Text15, Text16, Text17, Text18,
+                                    Text19, Text20, Text21, Text22, Text24};
+    auto *readout = new ChartReadout(Picture1, boxes, Line8, Line9, [this]() -> std::optional<double> {
+        if (const auto millibar = parseNumber(Text3->text()))
+            return *millibar / 10.0;
+        return std::nullopt;
+    });
+    readout->setPositionSink([this](float x, float y) {
+        ChartY = chart::storedTwips(y);
+        ChartX = chart::storedTwips(x);
+    });
+    connect(Picture1, &Surface::clicked, this, &Form1::Picture1_Click);
+}
+
+// Pointer moves over Picture1 reach its readout directly; this runs the same
+// reading for code that drives the window by its handlers.
+void Form1::Picture1_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
+{
+    if (auto *readout = Picture1->findChild<ChartReadout *>(QStringLiteral("ChartReadout"),
+                                                           Qt::FindDirectChildrenOnly))
+        readout->readAt(x, y);
+}
+
+// A left click marks the position of the latest reading with a black dot,
+// whether that reading was shown or not; the dots accumulate.
+void Form1::Picture1_Click()
+{
+    constexpr int kPointWidthPixels = 8;
+    Picture1->drawPoint(ChartX, ChartY, kPointWidthPixels, Qt::black);
+}

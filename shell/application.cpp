@@ -1,8 +1,57 @@
 #include "application.h"
 
 #include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "frmabout.h"
+#include "frmbrowser.h"
+#include "single_instance.h"
+
+#include <QAction>
+
+namespace app {
+
+QString title()
+{
+    return QStringLiteral("Vorbelia");
+}
+
+QString version()
+{
+    return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+}
+
+} // namespace app
+
+namespace {
+
+enum class Shown { Normal, Maximised };
+
+// Makes `item` open the single instance of window class W: created on first
+// use (without a parent, so no window owns it), brought to the front while it
+// is open, built afresh after it was closed.
+template <typename W>
+void opensWindow(QAction *item, Shown shown)
+{
+    QObject::connect(item, &QAction::triggered, item, [shown] {
+        static QPointer<W> instance;
+        showSingleInstance(instance, [shown] {
+            auto *window = new W;
+            if (shown == Shown::Maximised)
+                window->setWindowState(Qt::WindowMaximized);
+            return window;
+        });
+    });
+}
+
+} // namespace
 
 void connectWindowMenus(Form1 &form1)
 {
-    (void)form1;
+    opensWindow<frmAbout>(form1.ay, Shown::Normal);
+    opensWindow<Form4>(form1.unid, Shown::Maximised);
+    opensWindow<frmBrowser>(form1.acc, Shown::Maximised);
+    opensWindow<Form3>(form1.enf, Shown::Maximised);
+    opensWindow<Form2>(form1.proc, Shown::Normal);
 }

@@ -1,0 +1,112 @@
+#include "frmabout.h"
+
+#include "application.h"
+#include "form1_build.h"
+#include "surface.h"
+#include "twips.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+using form1build::indexed;
+using form1build::windowFont;
+
+namespace {
+
+constexpr double kClientWidth = 5940;
+constexpr double kClientHeight = 3555;
+constexpr int kIconPixels = 32;
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, double left,
+                       double top, double width, double height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    // The captions keep within buttons sized for the design's narrower font.
+    button->setFont(form1build::condensedFont(11));
+    button->setGeometry(twips::rect(left, top, width, height));
+    return button;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral(" Acerca de MiApl"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setFont(windowFont());
+    setFixedSize(twips::size(kClientWidth, kClientHeight));
+
+    auto *client = new Surface(this);
+    client->setObjectName(QStringLiteral("frmAboutClient"));
+    client->setGeometry(rect());
+    buildControls(client);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    Form_Load();
+}
+
+void frmAbout::buildControls(Surface *client)
+{
+    picIcon = new Surface(client);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPictureFromSvg(QStringLiteral(":/icons/app.svg"));
+    picIcon->setGeometry(QRect(twips::point(240, 240), QSize(kIconPixels, kIconPixels)));
+
+    // Back to front: the engraved separator's light line, its dark line, the labels.
+    Line1[0] = client->addLine(indexed("Line1", 0), 165, 2100, 5714, 2100);
+    Line1[0]->setColor(Qt::white);
+    Line1[0]->setWidth(2);
+    Line1[1] = client->addLine(indexed("Line1", 1), 135, 2085, 5699, 2085);
+    Line1[1]->setColor(QColor(128, 128, 128));
+
+    lblVersion = client->addLabel(QStringLiteral("lblVersion"), QStringLiteral("Versión"), 1050, 780, 3885, 225);
+    lblVersion->setFont(windowFont());
+    lblVersion->setTransparent(true);
+    lblTitle = client->addLabel(QStringLiteral("lblTitle"), QStringLiteral("Título de la aplicación"), 1050, 240,
+                                3885, 480);
+    lblTitle->setFont(windowFont(16));
+    lblTitle->setTransparent(true);
+
+    // Tab order: "Aceptar" first, so it has the focus when the window opens.
+    cmdOK = addButton(client, "cmdOK", QStringLiteral("Aceptar"), 4320, 2625, 1500, 345);
+    cmdOK->setDefault(true);
+    cmdSysInfo = addButton(client, "cmdSysInfo", QStringLiteral("&Info. del sistema..."), 4320, 3075, 1485, 345);
+    cmdOK->setFocus();
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Acerca de ") + app::title());
+    lblVersion->setCaption(QStringLiteral("Versión ") + app::version());
+    lblTitle->setCaption(app::title());
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo()
+{
+    sysinfo::StartSysInfo(m_services, this);
+}
+
+bool frmAbout::GetKeyValue(registry::HKEY KeyRoot, const QString &KeyName, const QString &SubKeyRef,
+                           QString &KeyVal)
+{
+    return sysinfo::GetKeyValue(*m_services.registry, KeyRoot, KeyName, SubKeyRef, KeyVal);
+}
+
+void frmAbout::setServices(sysinfo::Services services)
+{
+    m_services = std::move(services);
+}
