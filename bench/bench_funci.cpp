@@ -46,7 +46,9 @@ void BM_ComputeUnitLongestSearches(benchmark::State &state)
 BENCHMARK(BM_ComputeUnitLongestSearches)->Unit(benchmark::kMicrosecond);
 
 // funci on a shown window, alternating between two steam powers so that every
-// display changes; with state.range(0) = 1 the pending repaint is done too.
+// display changes; with state.range(0) = 1 the rest of the event loop's turn
+// is done too: the repaint, and what the window leaves to the end of the turn
+// (the scheme items' repaint requests, the instruments' accessible values).
 void BM_Funci(benchmark::State &state)
 {
     const bool repaint = state.range(0) != 0;

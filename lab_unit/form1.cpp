@@ -1,17 +1,17 @@
 #include "form1.h"
 
-#include "form1_build.h"
 #include "ianalogdisplayx.h"
 #include "sstab.h"
 #include "surface.h"
 #include "twips.h"
+#include "window_build.h"
 
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
 
-using namespace form1build;
+using namespace winbuild;
 
 namespace {
 
@@ -98,9 +98,7 @@ void Form1::buildRegions(QWidget *client)
     // Stacking, back to front: the scheme, the tab panel over its right edge
     // (wherever the panel is moved), the control panel over the scheme's foot,
     // the warning line in front of all.
-    Picture4 = new Surface(client);
-    Picture4->setObjectName(QStringLiteral("Picture4"));
-    Picture4->setGeometry(twips::rect(0, 0, 6360, 5070));
+    Picture4 = addControl<Surface>(client, QStringLiteral("Picture4"), 0, 0, 6360, 5070);
 
     SSTab1 = new SSTab({QStringLiteral("Datos"), QStringLiteral("Prácticas"), QStringLiteral("Teoría"),
                         QStringLiteral("Ciclo frigorifico"), QStringLiteral("Carta psicrom."),
@@ -109,10 +107,8 @@ void Form1::buildRegions(QWidget *client)
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(twips::rect(6195, 0, 4320, 6570));
 
-    Frame3 = new QFrame(client);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3 = addControl<QFrame>(client, QStringLiteral("Frame3"), 30, 4995, 6165, 1575);
     Frame3->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame3->setGeometry(twips::rect(30, 4995, 6165, 1575));
     Frame3->setCursor(Qt::PointingHandCursor);
 
     Text23 = addTextBox(client, QStringLiteral("Text23"), 30, 6570, 10485, 285);

@@ -1,45 +1,10 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QString>
-
-class QLineEdit;
-class QWidget;
-class Surface;
-class SurfaceLabel;
-
-// Small helpers the main window's building code shares. Geometry in twips,
-// relative to the parent.
+// What only the main window's building code uses; the helpers every window
+// shares are in window_build.h.
 namespace form1build {
 
 // The tabs of the tab panel SSTab1, in their order.
 enum MainTab { Datos, Practicas, Teoria, CicloFrigorifico, CartaPsicrometrica, Equipo };
-
-// "Text7" and 26 -> "Text7(26)": the name of an element of a control array.
-QString indexed(const char *name, int index);
-
-// The window's font (DejaVu Sans, 11 px for the design's 8.25 pt) at another
-// pixel size or weight.
-QFont windowFont(int pixelSize = 11, bool bold = false);
-
-// The condensed face of the window's font, for texts that must keep within
-// boxes drawn for the design's narrower font.
-QFont condensedFont(int pixelSize);
-
-// A single-line text box with its design text; on a Surface, placed relative
-// to the surface's inner area.
-QLineEdit *addTextBox(QWidget *parent, const QString &name, double left, double top,
-                      double width, double height, const QString &text = {});
-
-// A transparent caption sized to its text (the windows' auto-sized labels).
-SurfaceLabel *addCaption(Surface *surface, const QString &name, const QString &caption,
-                         double left, double top, const QFont &font = windowFont(),
-                         const QColor &color = Qt::black);
-
-// A surface filling `container`, with the container's top-left as its origin,
-// so that what lies on it is placed as on the container itself; the
-// container's frame and title stay visible around it.
-Surface *addClientSurface(QWidget *container, const QString &name);
 
 } // namespace form1build

@@ -5,31 +5,20 @@
 #include "form1.h"
 
 #include "chart_readout.h"
-#include "form1_build.h"
 #include "number_format.h"
 #include "psych_chart_picture.h"
 #include "surface.h"
-#include "twips.h"
+#include "window_build.h"
 
 #include <QLineEdit>
 
-using namespace form1build;
+using namespace winbuild;
 
 namespace {
 
 // The readout boxes in the chart's empty upper-left corner, each with its
 // caption (an element of Label8) on its left. Twips inside Picture1.
-struct ReadoutBox
-{
-    QLineEdit *Form1::*box;
-    const char *name;
-    int caption;
-    const char *text;
-    double captionLeft, captionTop;
-    double left, top, width, height;
-};
-
-const ReadoutBox kReadoutBoxes[] = {
+const ReadoutDesign<Form1> kReadoutBoxes[] = {
     {&Form1::Text13, "Text13", 7, "Tbs=", 0, 75, 360, 60, 660, 375},
     {&Form1::Text17, "Text17", 8, "Tbh=", -15, 375, 360, 405, 795, 285},
     {&Form1::Text15, "Text15", 9, "Td=", 15, 675, 360, 660, 825, 300},
@@ -42,9 +31,6 @@ const ReadoutBox kReadoutBoxes[] = {
     {&Form1::Text22, "Text22", 16, "P=", 30, 2805, 345, 2790, 1065, 300},
     {&Form1::Text24, "Text24", 4, "μ=", 15, 3090, 240, 3105, 765, 225},
 };
-
-// Font size of the readout boxes, whose readings must fit the narrow boxes.
-constexpr int kReadoutFontPixels = 9;
 
 // The air's path on the chart: a point mark at state A and three segments,
 // at a sample path until the calculation places them.
@@ -81,33 +67,16 @@ const PathLetter kPathLetters[] = {
 
 void Form1::buildChartTab(Surface *page)
 {
-    Picture1 = new Surface(page);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips::rect(105, 705, 3930, 5265));
-    Picture1->setBorder(true);
-    Picture1->setPictureRenderer(&chart::renderPsychrometricChart);
+    Picture1 = addPictureBox(page, QStringLiteral("Picture1"), 105, 705, 3930, 5265, &chart::renderPsychrometricChart);
     buildChartReadout();
     buildChartMarkers();
 }
 
 void Form1::buildChartReadout()
 {
-    const QFont boxFont = condensedFont(kReadoutFontPixels);
-    // The captions end where their boxes begin.
-    const QFont captionFont = condensedFont(10);
-    for (const ReadoutBox &r : kReadoutBoxes) {
-        Label8[size_t(r.caption)] = addCaption(Picture1, indexed("Label8", r.caption),
-                                               QString::fromUtf8(r.text), r.captionLeft, r.captionTop,
-                                               captionFont);
-        QLineEdit *box = addTextBox(Picture1, QLatin1String(r.name), r.left, r.top, r.width, r.height);
-        box->setFont(boxFont);
-        box->setFocusPolicy(Qt::ClickFocus);
-        this->*r.box = box;
-    }
-
-    Label14 = addCaption(Picture1, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"), 2835, 15);
-    Label14->setTransparent(false);
-    Label14->setBackColor(palette().color(QPalette::Window));
+    addReadouts(*this, Picture1, kReadoutBoxes, "Label8", Label8);
+    Label14 = addOpaqueCaption(Picture1, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"), 2835, 15,
+                               palette().color(QPalette::Window));
     Label15 = addCaption(Picture1, QStringLiteral("Label15"), QStringLiteral(" [ºC]"), 45, 4275);
 
     Line8 = Picture1->addLine(QStringLiteral("Line8"), 1515, 4020, 3300, 4020);
@@ -134,11 +103,9 @@ void Form1::buildChartMarkers()
         Line4[size_t(m.index)] = line;
     }
     for (const PathLetter &l : kPathLetters) {
-        SurfaceLabel *letter = addCaption(Picture1, indexed("Label11", l.index), QLatin1String(l.text),
-                                          l.left, l.top, windowFont(13, true), l.color);
-        letter->setTransparent(false);
-        letter->setBackColor(palette().color(QPalette::Window));
-        Label11[size_t(l.index)] = letter;
+        Label11[size_t(l.index)] = addOpaqueCaption(Picture1, indexed("Label11", l.index), QLatin1String(l.text),
+                                                    l.left, l.top, palette().color(QPalette::Window),
+                                                    uiFont(13, true), l.color);
     }
 }
 

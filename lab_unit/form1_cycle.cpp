@@ -7,11 +7,12 @@
 #include "ph_diagram_picture.h"
 #include "sstab.h"
 #include "surface.h"
-#include "twips.h"
+#include "window_build.h"
 
 #include <QLineEdit>
 
-using namespace form1build;
+using form1build::Practicas;
+using namespace winbuild;
 
 namespace {
 
@@ -118,11 +119,7 @@ const PointNumber kPointNumbers[] = {
 
 void Form1::buildCycleTab(Surface *page)
 {
-    Picture2 = new Surface(page);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twips::rect(150, 630, 3840, 3450));
-    Picture2->setBorder(true);
-    Picture2->setPictureRenderer(&renderPhDiagram);
+    Picture2 = addPictureBox(page, QStringLiteral("Picture2"), 150, 630, 3840, 3450, &renderPhDiagram);
 
     Label12 = addCaption(Picture2, QStringLiteral("Label12"), QStringLiteral("R-12"), 390, 360);
     for (size_t i = 0; i < Line1.size(); ++i) {
@@ -134,7 +131,7 @@ void Form1::buildCycleTab(Surface *page)
     for (size_t i = 0; i < Label2.size(); ++i) {
         const PointNumber &n = kPointNumbers[i];
         Label2[i] = addCaption(Picture2, indexed("Label2", int(i)), QLatin1String(n.text), n.left, n.top,
-                               windowFont(11, true), n.color);
+                               uiFont(11, true), n.color);
     }
     buildCycleTable(page);
 }

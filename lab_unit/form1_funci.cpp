@@ -96,10 +96,19 @@ void showChartPath(Form1 &w, const UnitResult &r)
     }
 }
 
+// A cycle table cell keeps its text when the new one is the same: a line
+// edit lays its text out anew at every write, and a selector ramp rewrites
+// the table many times over with mostly unchanged figures.
+void showCell(QLineEdit *cell, const QString &text)
+{
+    if (cell->text() != text)
+        cell->setText(text);
+}
+
 void showCycle(Form1 &w, const RefrigerationCycle &c)
 {
     const auto cell = [&w](int index, double value, const char *pattern) {
-        w.Text7[size_t(index)]->setText(formatNumber(value, QLatin1String(pattern)));
+        showCell(w.Text7[size_t(index)], formatNumber(value, QLatin1String(pattern)));
     };
     w.itext1[14]->setValue(c.te);
     cell(16, c.te, "###0.0");
@@ -135,7 +144,7 @@ void showCycle(Form1 &w, const RefrigerationCycle &c)
     w.Image1->setTop(c.floatTop);
     cell(32, 1000 * c.mr, "##0.0");
     cell(29, c.Pcomp, "#0.00");
-    w.Text7[20]->setText(formatNumber(c.COP, QStringLiteral("##0.0")));
+    showCell(w.Text7[20], formatNumber(c.COP, QStringLiteral("##0.0")));
 }
 
 // Each cycle line's ends in the order Y1, Y2, X1, X2; each figure's Top

@@ -3,30 +3,17 @@
 
 #include "form1.h"
 
-#include "form1_build.h"
 #include "iknobx.h"
 #include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "surface.h"
-#include "twips.h"
+#include "window_build.h"
 
 #include <QFrame>
 
-using namespace form1build;
+using namespace winbuild;
 
 namespace {
-
-template<typename Instrument>
-Instrument *addInstrument(QWidget *parent, const char *name, double left, double top, double width,
-                          double height, const char *toolTip = nullptr)
-{
-    auto *instrument = new Instrument(parent);
-    instrument->setObjectName(QLatin1String(name));
-    instrument->setGeometry(twips::rect(left, top, width, height));
-    if (toolTip)
-        instrument->setToolTip(QString::fromUtf8(toolTip));
-    return instrument;
-}
 
 // The preheater and reheater selectors: positions 0, 1, 2 and a bar pointer.
 void setUpElementSelector(iSwitchRotaryX *selector)
@@ -79,8 +66,8 @@ void Form1::buildControlPanel()
     for (const auto &c : captions)
         *c.slot = addCaption(Frame3Client, c.name, QString::fromUtf8(c.caption), c.left, c.top);
 
-    iKnobX1 = addInstrument<iKnobX>(Frame3Client, "iKnobX1", 120, 300, 1020, 975,
-                                    "Control de velocidad del ventilador");
+    iKnobX1 = addControl<iKnobX>(Frame3Client, QStringLiteral("iKnobX1"), 120, 300, 1020, 975);
+    iKnobX1->setToolTip(QStringLiteral("Control de velocidad del ventilador"));
     iKnobX1->setRange(5.0, 10.0);
     iKnobX1->setArrowStep(0.1);
     iKnobX1->setPageStep(1.0);
@@ -89,11 +76,11 @@ void Form1::buildControlPanel()
     iKnobX1->setTransparent(true);
     iKnobX1->setPosition(8.0);
 
-    interruptor = addInstrument<iSwitchRockerX>(Frame3Client, "interruptor", 1335, 195, 555, 705);
+    interruptor = addControl<iSwitchRockerX>(Frame3Client, QStringLiteral("interruptor"), 1335, 195, 555, 705);
     interruptor->setOn(false);
 
-    vapor1 = addInstrument<iSwitchRotaryX>(Frame3Client, "vapor1", 2040, 75, 1410, 1260,
-                                           "Control del vaporizador en la sección A");
+    vapor1 = addControl<iSwitchRotaryX>(Frame3Client, QStringLiteral("vapor1"), 2040, 75, 1410, 1260);
+    vapor1->setToolTip(QStringLiteral("Control del vaporizador en la sección A"));
     vapor1->setLabels({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                        QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
     vapor1->setActiveLabelColor(Qt::red);
@@ -101,10 +88,10 @@ void Form1::buildControlPanel()
     vapor1->setLabelColor(Qt::black);
     vapor1->setPosition(1);
 
-    prec = addInstrument<iSwitchRotaryX>(Frame3Client, "prec", 3720, 195, 1005, 975,
-                                         "Precalentador en la sección A-B");
+    prec = addControl<iSwitchRotaryX>(Frame3Client, QStringLiteral("prec"), 3720, 195, 1005, 975);
+    prec->setToolTip(QStringLiteral("Precalentador en la sección A-B"));
     setUpElementSelector(prec);
-    rec = addInstrument<iSwitchRotaryX>(Frame3Client, "rec", 4950, 210, 975, 915,
-                                        "Recalentamiento en la sección C-D");
+    rec = addControl<iSwitchRotaryX>(Frame3Client, QStringLiteral("rec"), 4950, 210, 975, 915);
+    rec->setToolTip(QStringLiteral("Recalentamiento en la sección C-D"));
     setUpElementSelector(rec);
 }

@@ -10,6 +10,7 @@
 #include "surface.h"
 #include "twips.h"
 #include "updown.h"
+#include "window_build.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 
 using namespace form1build;
+using namespace winbuild;
 
 namespace {
 
@@ -34,9 +36,7 @@ QString readText(const QString &resourcePath)
 QPlainTextEdit *addReadingText(QWidget *parent, int index, const char *resource, double left,
                                double top, double width, double height)
 {
-    auto *text = new QPlainTextEdit(parent);
-    text->setObjectName(indexed("Text2", index));
-    text->setGeometry(twips::rect(left, top, width, height));
+    auto *text = addControl<QPlainTextEdit>(parent, indexed("Text2", index), left, top, width, height);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -50,26 +50,21 @@ QPlainTextEdit *addReadingText(QWidget *parent, int index, const char *resource,
 SurfaceLabel *addWrappedLabel(Surface *surface, const char *name, const char *caption, double left,
                               double top, double width, double height)
 {
-    SurfaceLabel *label = surface->addLabel(QLatin1String(name), QString::fromUtf8(caption),
-                                            float(left), float(top), float(width), float(height));
-    label->setFont(condensedFont(10));
-    label->setTransparent(true);
-    label->setWordWrap(true);
-    return label;
+    return addWrappedCaption(surface, QLatin1String(name), QString::fromUtf8(caption), left, top, width, height,
+                             condensedFont(10), false);
 }
 
-void setUpThermometer(iThermometerX *thermometer, const char *name, double left, double top,
-                      double width, double height, double position, const QColor &column,
-                      const QColor &bore)
+iThermometerX *addThermometer(QWidget *parent, const char *name, double left, double top, double width,
+                              double height, double position, const QColor &column, const QColor &bore)
 {
-    thermometer->setObjectName(QLatin1String(name));
-    thermometer->setGeometry(twips::rect(left, top, width, height));
+    auto *thermometer = addControl<iThermometerX>(parent, QLatin1String(name), left, top, width, height);
     thermometer->setRange(10, 50);
     thermometer->setMajorTickCount(5);
     thermometer->setIndicatorColor(column);
     thermometer->setIndicatorBackgroundColor(bore);
     thermometer->setTransparent(true);
     thermometer->setPosition(position);
+    return thermometer;
 }
 
 } // namespace
@@ -107,42 +102,35 @@ void Form1::buildDataTab(Surface *page)
     Label4 = addWrappedLabel(Frame1Client, "Label4", "Temperatura ambiente ºC", 1305, 1740, 1080, 360);
     Label13 = addWrappedLabel(Frame1Client, "Label13", "Temperatura de Bulbo H. ºC", 2685, 1725, 1080, 360);
 
-    iThermometerX1 = new iThermometerX(Frame1Client);
-    setUpThermometer(iThermometerX1, "iThermometerX1", 1425, 300, 570, 1275, 23.0, QColor(192, 0, 0),
-                     QColor(255, 192, 192));
-    iThermometerX2 = new iThermometerX(Frame1Client);
-    setUpThermometer(iThermometerX2, "iThermometerX2", 2745, 315, 570, 1260, 17.0, QColor(0, 0, 192),
-                     QColor(192, 192, 255));
+    iThermometerX1 = addThermometer(Frame1Client, "iThermometerX1", 1425, 300, 570, 1275, 23.0, QColor(192, 0, 0),
+                                    QColor(255, 192, 192));
+    iThermometerX2 = addThermometer(Frame1Client, "iThermometerX2", 2745, 315, 570, 1260, 17.0, QColor(0, 0, 192),
+                                    QColor(192, 192, 255));
 
     // Input boxes with their step controls. The value goes to the box when
     // it is set; no handler is connected yet.
+    constexpr double kBoxHeight = 348;
+    constexpr double kStepControlHeight = 345;
     const struct
     {
         QWidget *parent;
         QLineEdit **box;
         const char *boxName;
-        QRect boxRect;
+        double boxLeft, boxTop, boxWidth;
         UpDown **control;
         const char *controlName;
-        QRect controlRect;
+        double controlLeft, controlTop, controlWidth;
         int value, minimum, maximum;
     } steps[] = {
-        {Frame1Client, &Text3, "Text3", twips::rect(225, 2520, 705, 348), &UpDown1, "UpDown1",
-         twips::rect(915, 2535, 240, 345), 1013, 960, 1040},
-        {Frame1Client, &Text4, "Text4", twips::rect(1410, 2220, 495, 348), &UpDown2, "UpDown2",
-         twips::rect(1875, 2205, 240, 345), 23, 15, 30},
-        {Frame1Client, &Text1, "Text1", twips::rect(2730, 2220, 375, 348), &UpDown4, "UpDown4",
-         twips::rect(3105, 2220, 240, 345), 17, 10, 30},
-        {page, &Text8, "Text8", twips::rect(3045, 3720, 312, 348), &UpDown3, "UpDown3",
-         twips::rect(3360, 3705, 195, 345), 6, 4, 7},
+        {Frame1Client, &Text3, "Text3", 225, 2520, 705, &UpDown1, "UpDown1", 915, 2535, 240, 1013, 960, 1040},
+        {Frame1Client, &Text4, "Text4", 1410, 2220, 495, &UpDown2, "UpDown2", 1875, 2205, 240, 23, 15, 30},
+        {Frame1Client, &Text1, "Text1", 2730, 2220, 375, &UpDown4, "UpDown4", 3105, 2220, 240, 17, 10, 30},
+        {page, &Text8, "Text8", 3045, 3720, 312, &UpDown3, "UpDown3", 3360, 3705, 195, 6, 4, 7},
     };
     for (const auto &s : steps) {
-        auto *box = new QLineEdit(s.parent);
-        box->setObjectName(QLatin1String(s.boxName));
-        box->setGeometry(s.boxRect);
-        auto *control = new UpDown(s.parent);
-        control->setObjectName(QLatin1String(s.controlName));
-        control->setGeometry(s.controlRect);
+        QLineEdit *box = addTextBox(s.parent, QLatin1String(s.boxName), s.boxLeft, s.boxTop, s.boxWidth, kBoxHeight);
+        auto *control = addControl<UpDown>(s.parent, QLatin1String(s.controlName), s.controlLeft, s.controlTop,
+                                           s.controlWidth, kStepControlHeight);
         control->setBuddy(box);
         control->setRange(s.minimum, s.maximum);
         control->setIncrement(1);

@@ -2,6 +2,7 @@
 
 #include "r12.h"
 #include "twips.h"
+#include "window_build.h"
 
 #include <QFont>
 #include <QPainter>
@@ -220,8 +221,7 @@ QPen thinPen(const QPainter &p, const QColor &colour, double width = kFamilyWidt
 
 QFont diagramFont(int pixelSize)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
+    QFont font = winbuild::uiFont(pixelSize);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

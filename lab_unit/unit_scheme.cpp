@@ -1,20 +1,18 @@
 #include "unit_scheme.h"
 
-#include "form1_build.h"
 #include "ianalogdisplayx.h"
 #include "iangulargaugex.h"
 #include "isevensegmentintegerx.h"
 #include "ithermometerx.h"
 #include "surface.h"
-#include "twips.h"
 #include "updown.h"
+#include "window_build.h"
 
 #include <QGroupBox>
 
 #include <iterator>
 
-using form1build::indexed;
-using form1build::windowFont;
+using namespace winbuild;
 
 namespace {
 
@@ -190,30 +188,11 @@ constexpr HoverHelpDesign kHoverHelp[] = {
      "por congelación de agua mezclada con refrigerante."},
 };
 
-// The platform's application-workspace colour (the background of an MDI area),
-// which Qt's palette has no role for.
-constexpr QRgb kApplicationWorkspace = qRgb(171, 171, 171);
-
 // --- Helpers -----------------------------------------------------------------
 
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-// Places a windowed control on the picture box; positions count from inside its border.
-void place(Surface *picture4, QWidget *control, double left, double top, double width, double height)
-{
-    control->setGeometry(twips::rect(left, top, width, height).translated(picture4->innerOrigin()));
-}
-
-template <typename Widget>
-Widget *addControl(Surface *picture4, const QString &name, double left, double top, double width, double height)
-{
-    auto *control = new Widget(picture4);
-    control->setObjectName(name);
-    place(picture4, control, left, top, width, height);
-    return control;
 }
 
 // --- Windowed controls, created back to front --------------------------------
@@ -237,11 +216,10 @@ void buildGauges(Surface *picture4, UnitSchemeControls &controls)
 
 void buildTachometer(Surface *picture4, UnitSchemeControls &controls)
 {
-    auto *frame = new QGroupBox(QStringLiteral("RPM"), picture4);
-    frame->setObjectName(QStringLiteral("Frame2"));
-    place(picture4, frame, 300, 2685, 1185, 705);
+    auto *frame = addControl<QGroupBox>(picture4, QStringLiteral("Frame2"), 300, 2685, 1185, 705);
+    frame->setTitle(QStringLiteral("RPM"));
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, QColor(kApplicationWorkspace));
+    palette.setColor(QPalette::Window, kApplicationWorkspace);
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
     frame->setCursor(Qt::UpArrowCursor);
@@ -249,9 +227,7 @@ void buildTachometer(Surface *picture4, UnitSchemeControls &controls)
     controls.Frame2 = frame;
 
     // Inside the frame, positions count from the frame's corner.
-    auto *display = new iSevenSegmentIntegerX(frame);
-    display->setObjectName(QStringLiteral("Disp1"));
-    display->setGeometry(twips::rect(90, 210, 1020, 420));
+    auto *display = addControl<iSevenSegmentIntegerX>(frame, QStringLiteral("Disp1"), 90, 210, 1020, 420);
     display->setValue(0);
     display->setSegmentColor(Qt::red);
     display->setUnlitSegmentColor(QColor(64, 0, 0));
@@ -411,9 +387,8 @@ void buildLetters(Surface *picture4, UnitSchemeControls &controls)
 {
     for (size_t i = 0; i < std::size(kLetters); ++i) {
         const LetterDesign &letter = kLetters[i];
-        controls.Label11[i] = form1build::addCaption(picture4, indexed("Label11", int(i)), text(letter.caption),
-                                                     letter.left, letter.top, windowFont(16, true),
-                                                     QColor(letter.color));
+        controls.Label11[i] = addCaption(picture4, indexed("Label11", int(i)), text(letter.caption), letter.left,
+                                         letter.top, uiFont(16, true), QColor(letter.color));
     }
 }
 
@@ -456,11 +431,9 @@ void buildLegends(Surface *picture4, UnitSchemeControls &controls)
 void buildHoverHelp(Surface *picture4, UnitSchemeControls &controls)
 {
     for (const HoverHelpDesign &help : kHoverHelp) {
-        SurfaceLabel *label = picture4->addLabel(indexed("Label1", help.index), QString(), float(help.left),
-                                                 float(help.top), float(help.width), float(help.height));
-        label->setTransparent(true);
+        SurfaceLabel *label = addHotSpot(picture4, indexed("Label1", help.index), help.left, help.top, help.width,
+                                         help.height, text(help.toolTip));
         label->setCursor(Qt::UpArrowCursor);
-        label->setToolTip(text(help.toolTip));
         controls.Label1[size_t(help.index)] = label;
     }
 }

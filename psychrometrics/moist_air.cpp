@@ -1,6 +1,8 @@
 #include "moist_air.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace psychro {
 
@@ -71,32 +73,144 @@ std::optional<double> HumidityRatioFromWetBulb(double T, double Twb, double p)
                   / (kLatentHeat + 1.805 * T - 4.186 * Twb));
 }
 
-std::optional<double> WetBulbSearch(double T, double W, double p, WetBulbTrial trial,
-                                    int *passes)
+namespace {
+
+// The trial after `count` passes is `t`, and it has not reached W: the search
+// goes on pass by pass, testing every trial.
+std::optional<double> climbFrom(double T, double W, double p, double step, double t, int count,
+                               int *passes)
 {
-    double t = trial.start;
-    double Wc = 0.0;
-    int count = 0;
-    bool found = true;
-    while (W - Wc > 0.0) {
-        if (count == kWetBulbSearchMaxPasses) {
-            found = false;
-            break;
-        }
-        t = t + trial.step;
+    std::optional<double> found;
+    while (count < kWetBulbSearchMaxPasses) {
+        t = t + step;
         ++count;
         const auto w = HumidityRatioFromWetBulb(T, t, p);
-        if (!w) {
-            found = false;
+        if (!w)
+            break;
+        if (!(W - *w > 0.0)) {
+            found = t;
             break;
         }
-        Wc = *w;
     }
     if (passes)
         *passes = count;
-    if (!found)
+    return found;
+}
+
+// Where the search may skip trials. On each stretch of trials below, the
+// humidity ratio at the trial is finite and rises strictly from one trial to
+// the next, by many orders of magnitude more than its rounding, provided
+// - T lies in [-100, 200] and p >= 60 kPa, above every saturation pressure:
+//   W(t) = N(t) / D(t) with D > 0 and N' D + 4.186 N >= 2501 - 2.381 T > 0;
+// - the step is at least 0.01, so the trial itself moves on;
+// - the trial stays below the point where D falls to 100.
+// The stretches follow the pieces of pws, which do not meet (a step up at 0,
+// a small step down at 40, a drop to "no value", counted as 0, past 80), so a
+// stretch is tested through its own trials only.
+struct FastSearchRange {
+    double tLow;
+    double tHigh;
+};
+
+constexpr double kFastLowestTrial = -1000.0;
+constexpr double kFastSmallestStep = 0.01;
+
+std::optional<FastSearchRange> fastSearchRange(double T, double p, WetBulbTrial trial)
+{
+    if (!(T >= -100.0 && T <= 200.0 && p >= 60.0 && std::isfinite(p)
+          && trial.step >= kFastSmallestStep && std::isfinite(trial.step)
+          && std::isfinite(trial.start)))
         return std::nullopt;
-    return t;
+    return FastSearchRange{kFastLowestTrial, (kLatentHeat - 100.0 + 1.805 * T) / 4.186};
+}
+
+// The highest trial of the stretch holding t, or no value where trials must be
+// tested one by one. The trial only climbs, so a stretch ends at its top.
+std::optional<double> stretchTop(double t, FastSearchRange range)
+{
+    constexpr double kBelow = -std::numeric_limits<double>::infinity();
+    if (!(t >= range.tLow && t <= range.tHigh))
+        return std::nullopt;
+    if (t < -60.0)
+        return std::nextafter(-60.0, kBelow);
+    if (t < 0.0)
+        return std::nextafter(0.0, kBelow);
+    if (t <= 40.0)
+        return 40.0;
+    if (t <= 80.0)
+        return 80.0;
+    return range.tHigh;
+}
+
+// The same trials and passes as climbFrom(start, 0), testing only the last
+// trial of each block of up to kBlock trials within one stretch, then
+// bisecting the block that reaches W. Anything unexpected (a trial outside
+// the stretches, a missing humidity ratio) hands over to the pass-by-pass
+// search from the last trial known not to reach W.
+std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial trial,
+                                    FastSearchRange range, int *passes)
+{
+    constexpr int kBlock = 64;
+    double block[kBlock];
+    double t = trial.start;   // the last trial known not to reach W ...
+    int count = 0;            // ... after this many passes
+    double next = t + trial.step;
+    for (;;) {
+        const auto top = stretchTop(next, range);
+        if (!top || count == kWetBulbSearchMaxPasses)
+            return climbFrom(T, W, p, trial.step, t, count, passes);
+        const int size = std::min(kBlock, kWetBulbSearchMaxPasses - count);
+        int n = 0;
+        do {
+            block[n++] = next;
+            next = next + trial.step;
+        } while (n < size && next <= *top);
+
+        const auto reaches = [&](int i) -> std::optional<bool> {
+            const auto w = HumidityRatioFromWetBulb(T, block[i], p);
+            if (!w)
+                return std::nullopt;
+            return !(W - *w > 0.0);
+        };
+        const auto last = reaches(n - 1);
+        if (!last)
+            return climbFrom(T, W, p, trial.step, t, count, passes);
+        if (!*last) {
+            t = block[n - 1];
+            count += n;
+            continue;
+        }
+        int lo = 0;        // every trial before block[lo] falls short of W
+        int hi = n - 1;    // block[hi] reaches it
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            const auto r = reaches(mid);
+            if (!r)
+                return climbFrom(T, W, p, trial.step, t, count, passes);
+            if (*r)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        if (passes)
+            *passes = count + lo + 1;
+        return block[lo];
+    }
+}
+
+} // namespace
+
+std::optional<double> WetBulbSearch(double T, double W, double p, WetBulbTrial trial,
+                                    int *passes)
+{
+    if (!(W - 0.0 > 0.0)) {
+        if (passes)
+            *passes = 0;
+        return trial.start;
+    }
+    if (const auto range = fastSearchRange(T, p, trial))
+        return skipAndBisect(T, W, p, trial, *range, passes);
+    return climbFrom(T, W, p, trial.step, trial.start, 0, passes);
 }
 
 double MoistAirEnthalpy(double T, double W, SpecificHeats heats)

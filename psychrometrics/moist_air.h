@@ -71,6 +71,10 @@ std::optional<double> HumidityRatioFromWetBulb(double T, double Twb, double p);
 // have not reached W (which also ends a search whose step does not advance the
 // trial) or when a pass has no humidity ratio. `passes`, when given, receives
 // the number of passes made.
+//
+// Where the humidity ratio is known to rise with the trial, the search skips
+// ahead and bisects instead of testing every trial; trial, pass count and
+// outcome are exactly those of the pass-by-pass search.
 std::optional<double> WetBulbSearch(double T, double W, double p, WetBulbTrial trial,
                                     int *passes = nullptr);
 

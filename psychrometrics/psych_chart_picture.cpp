@@ -3,6 +3,7 @@
 #include "chart_calibration.h"
 #include "moist_air.h"
 #include "twips.h"
+#include "window_build.h"
 
 #include <QFont>
 #include <QPainter>
@@ -146,8 +147,7 @@ QPen pen(QRgb colour, double width)
 
 QFont chartFont(int pixelSize)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
+    QFont font = winbuild::uiFont(pixelSize);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }

@@ -1,12 +1,12 @@
 #include "form4.h"
 
-#include "form4_build.h"
 #include "ithermometerx.h"
 #include "number_format.h"
 #include "surface.h"
 #include "surface_items.h"
 #include "twips.h"
 #include "updown.h"
+#include "window_build.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -14,7 +14,7 @@
 
 #include <initializer_list>
 
-using namespace form4build;
+using namespace winbuild;
 
 namespace {
 

@@ -7,14 +7,13 @@
 
 #include "form4.h"
 
-#include "form4_build.h"
 #include "ithermometerx.h"
 #include "surface.h"
-#include "twips.h"
+#include "window_build.h"
 
 #include <QLineEdit>
 
-using namespace form4build;
+using namespace winbuild;
 
 namespace {
 
@@ -142,7 +141,7 @@ void Form4::buildDucts()
               {&Line6, QStringLiteral("Line6"), 6210, 810, 5925, 810}},
              kDuctColor, 3);
 
-    QFont captionFont = windowFont(16);
+    QFont captionFont = uiFont(16);
     captionFont.setItalic(true);
     const struct
     {
@@ -211,10 +210,9 @@ void Form4::buildRoomContents()
         {3, " I ", qRgb(0x00, 0x00, 0xff), 165, 1680, "Aire de impulsión tratado"},
     };
     for (const auto &l : letters) {
-        SurfaceLabel *letter = addCaption(Form4Client, indexed("Label11", l.index), QLatin1String(l.text), l.left,
-                                          l.top, windowFont(13, true), QColor(l.color));
-        letter->setTransparent(false);
-        letter->setBackColor(palette().color(QPalette::Window));
+        SurfaceLabel *letter = addOpaqueCaption(Form4Client, indexed("Label11", l.index), QLatin1String(l.text),
+                                                l.left, l.top, palette().color(QPalette::Window), uiFont(13, true),
+                                                QColor(l.color));
         letter->setToolTip(QString::fromUtf8(l.help));
         Label11[size_t(l.index)] = letter;
     }
@@ -247,13 +245,9 @@ void Form4::buildHoverLabels()
          "Condiciones térmicas de confort en el interior de los locales a vorbelizar. Temperatura, humedad, "
          "ventilación..."},
     };
-    for (const HoverDesign &h : labels) {
-        SurfaceLabel *label = Form4Client->addLabel(QLatin1String(h.name), QString(), h.left, h.top, h.width,
-                                                    h.height);
-        label->setTransparent(true);
-        label->setToolTip(QString::fromUtf8(h.help));
-        *h.slot = label;
-    }
+    for (const HoverDesign &h : labels)
+        *h.slot = addHotSpot(Form4Client, QLatin1String(h.name), h.left, h.top, h.width, h.height,
+                             QString::fromUtf8(h.help));
 }
 
 // The window's panes, the wall's bricks and the door: coloured text boxes.
@@ -284,9 +278,7 @@ void Form4::buildWallAndWindow()
 // The room's thermometer: a fixed reading of comfort, nothing moves it.
 void Form4::buildRoomThermometer()
 {
-    auto *thermometer = new iThermometerX(Form4Client);
-    thermometer->setObjectName(indexed("ter", 4));
-    thermometer->setGeometry(twips::rect(3210, 3105, 225, 1170));
+    auto *thermometer = addControl<iThermometerX>(Form4Client, indexed("ter", 4), 3210, 3105, 225, 1170);
     thermometer->setRange(0, 50);
     thermometer->setTickLabelsVisible(false);
     thermometer->setMajorTickCount(4);

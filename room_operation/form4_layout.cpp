@@ -6,19 +6,19 @@
 #include "form4.h"
 
 #include "chart_readout.h"
-#include "form4_build.h"
 #include "ithermometerx.h"
 #include "psych_chart_picture.h"
 #include "surface.h"
 #include "twips.h"
 #include "updown.h"
+#include "window_build.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
-using namespace form4build;
+using namespace winbuild;
 
 namespace {
 
@@ -62,32 +62,17 @@ QFont narrowResultFont()
     return condensedFont(9);
 }
 
-// A transparent caption that wraps within `width` twips, as high as its lines.
-SurfaceLabel *addWrappedCaption(Surface *surface, const char *name, const char *caption, double left, double top,
-                                double width)
+// A frame's caption that wraps within `width` twips, as high as its lines.
+SurfaceLabel *addFrameCaption(Surface *frame, const char *name, const char *caption, double left, double top,
+                              double width)
 {
-    SurfaceLabel *label = surface->addLabel(QLatin1String(name), QString::fromUtf8(caption), float(left),
-                                            float(top), float(width), 0);
-    label->setFont(frameCaptionFont());
-    label->setTransparent(true);
-    label->setWordWrap(true);
-    label->setAutoSize(true);
-    return label;
+    return addWrappedCaption(frame, QLatin1String(name), QString::fromUtf8(caption), left, top, width, 0,
+                             frameCaptionFont(), true);
 }
 
 // The readout boxes in the chart's empty upper-left corner, each with its
 // caption (an element of Label8) on its left. Twips inside Picture2.
-struct ReadoutBoxDesign
-{
-    QLineEdit *Form4::*box;
-    const char *name;
-    int caption;
-    const char *text;
-    double captionLeft, captionTop;
-    double left, top, width, height;
-};
-
-const ReadoutBoxDesign kReadoutBoxes[] = {
+const ReadoutDesign<Form4> kReadoutBoxes[] = {
     {&Form4::Text13, "Text13", 7, "Tbs=", 0, 75, 360, 60, 660, 375},
     {&Form4::Text17, "Text17", 8, "Tbh=", -15, 375, 360, 405, 795, 285},
     {&Form4::Text15, "Text15", 9, "Td=", 15, 675, 345, 660, 825, 300},
@@ -99,9 +84,6 @@ const ReadoutBoxDesign kReadoutBoxes[] = {
     {&Form4::Text21, "Text21", 15, "Pv=", 15, 2505, 345, 2505, 1140, 300},
     {&Form4::Text22, "Text22", 16, "P=", 30, 2805, 345, 2790, 1065, 300},
 };
-
-// Font size of the readout boxes, whose readings must fit the narrow boxes.
-constexpr int kReadoutFontPixels = 9;
 
 // The readout of this window reads the chart at standard pressure, whatever
 // the barometer box says.
@@ -147,7 +129,7 @@ void Form4::buildFrames()
     for (const FrameDesign &d : kFrames) {
         auto *frame = new QGroupBox(QString::fromUtf8(d.caption), Form4Client);
         frame->setObjectName(QLatin1String(d.name));
-        frame->setFont(windowFont(11, true));
+        frame->setFont(uiFont(11, true));
         QPalette captionPalette = frame->palette();
         captionPalette.setColor(QPalette::WindowText, QColor(d.captionColor));
         frame->setPalette(captionPalette);
@@ -205,12 +187,11 @@ void Form4::buildInputs()
          "Temp rocio batería (ºC)", 105, 750, 1725, &UpDown10, "UpDown10", 15, 5, 18, 1, 2190, 735, 240, 315},
     };
     for (const auto &in : inputs) {
-        *in.label = addWrappedCaption(in.frame, in.labelName, in.caption, in.labelLeft, in.labelTop, in.labelWidth);
+        *in.label = addFrameCaption(in.frame, in.labelName, in.caption, in.labelLeft, in.labelTop, in.labelWidth);
         *in.box = addTextBox(in.frame, in.name, in.left, in.top, in.width, in.height, QLatin1String(in.text));
         (*in.box)->setFont(inputFont());
-        auto *control = new UpDown(in.frame);
-        control->setObjectName(QLatin1String(in.controlName));
-        control->setGeometry(twips::rect(in.controlLeft, in.controlTop, in.controlWidth, in.controlHeight));
+        auto *control = addControl<UpDown>(in.frame, QLatin1String(in.controlName), in.controlLeft, in.controlTop,
+                                           in.controlWidth, in.controlHeight);
         control->setRange(in.minimum, in.maximum);
         control->setIncrement(in.increment);
         control->setValue(in.value);
@@ -242,7 +223,7 @@ void Form4::buildResults()
         {Frame1Client, &Text27, "Text27", 930, 2775, 660, 315, &Label20, "Label20", "FCSL", 135, 2775, 780, false},
     };
     for (const auto &r : results) {
-        *r.label = addWrappedCaption(r.frame, r.labelName, r.caption, r.labelLeft, r.labelTop, r.labelWidth);
+        *r.label = addFrameCaption(r.frame, r.labelName, r.caption, r.labelLeft, r.labelTop, r.labelWidth);
         *r.box = addTextBox(r.frame, QLatin1String(r.name), r.left, r.top, r.width, r.height);
         (*r.box)->setFont(resultFont());
         (*r.box)->setEnabled(r.enabled);
@@ -266,9 +247,7 @@ void Form4::buildOutdoorExtras()
                                      3540, 660, 390, 345);
     Image12->setStretch(true);
 
-    iThermometerX1 = new iThermometerX(Frame4Client);
-    iThermometerX1->setObjectName(QStringLiteral("iThermometerX1"));
-    iThermometerX1->setGeometry(twips::rect(1500, 270, 600, 1065));
+    iThermometerX1 = addControl<iThermometerX>(Frame4Client, QStringLiteral("iThermometerX1"), 1500, 270, 600, 1065);
     iThermometerX1->setRange(10, 50);
     iThermometerX1->setMajorTickCount(0);
     iThermometerX1->setBulbSize(4);
@@ -290,31 +269,17 @@ void Form4::buildOutdoorExtras()
 
 void Form4::buildChartBox()
 {
-    Picture2 = new Surface(Frame3Client);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twips::rect(75, 375, 3930, 5310));
-    Picture2->setBorder(true);
-    Picture2->setPictureRenderer(&chart::psychrometricChartPicture);
+    Picture2 = addPictureBox(Frame3Client, QStringLiteral("Picture2"), 75, 375, 3930, 5310,
+                             &chart::psychrometricChartPicture);
     buildChartReadout();
     buildChartMarkers();
 }
 
 void Form4::buildChartReadout()
 {
-    const QFont boxFont = condensedFont(kReadoutFontPixels);
-    const QFont captionFont = condensedFont(10);
-    for (const ReadoutBoxDesign &r : kReadoutBoxes) {
-        Label8[size_t(r.caption)] = addCaption(Picture2, indexed("Label8", r.caption), QString::fromUtf8(r.text),
-                                               r.captionLeft, r.captionTop, captionFont);
-        QLineEdit *box = addTextBox(Picture2, QLatin1String(r.name), r.left, r.top, r.width, r.height);
-        box->setFont(boxFont);
-        box->setFocusPolicy(Qt::ClickFocus);
-        this->*r.box = box;
-    }
-
-    Label14 = addCaption(Picture2, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"), 2835, 15);
-    Label14->setTransparent(false);
-    Label14->setBackColor(palette().color(QPalette::Window));
+    addReadouts(*this, Picture2, kReadoutBoxes, "Label8", Label8);
+    Label14 = addOpaqueCaption(Picture2, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"), 2835, 15,
+                               palette().color(QPalette::Window));
     Label15 = addCaption(Picture2, QStringLiteral("Label15"), QStringLiteral(" [ºC]"), 45, 4275);
 
     Line8 = Picture2->addLine(QStringLiteral("Line8"), 1515, 4020, 3300, 4020);
@@ -324,17 +289,8 @@ void Form4::buildChartReadout()
         crossHair->setStyle(Qt::DashLine);
     }
 
-    ChartReadout::Boxes boxes;
-    boxes.Text13 = Text13;
-    boxes.Text14 = Text14;
-    boxes.Text15 = Text15;
-    boxes.Text16 = Text16;
-    boxes.Text17 = Text17;
-    boxes.Text18 = Text18;
-    boxes.Text19 = Text19;
-    boxes.Text20 = Text20;
-    boxes.Text21 = Text21;
-    boxes.Text22 = Text22;
+    // No degree-of-saturation box (Text24) in this window.
+    const ChartReadout::Boxes boxes{Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22};
     readout = new ChartReadout(Picture2, boxes, Line8, Line9, [] { return std::optional(kReadoutPressure); });
 }
 
@@ -350,10 +306,8 @@ void Form4::buildChartMarkers()
         Line4[size_t(m.index)] = line;
     }
     for (const ProcessLetter &l : kProcessLetters) {
-        SurfaceLabel *letter = addCaption(Picture2, indexed("Label11", l.index), QLatin1String(l.text), 0, 0,
-                                          windowFont(13, true), QColor(l.color));
-        letter->setTransparent(false);
-        letter->setBackColor(palette().color(QPalette::Window));
-        Label11[size_t(l.index)] = letter;
+        Label11[size_t(l.index)] = addOpaqueCaption(Picture2, indexed("Label11", l.index), QLatin1String(l.text), 0,
+                                                    0, palette().color(QPalette::Window), uiFont(13, true),
+                                                    QColor(l.color));
     }
 }

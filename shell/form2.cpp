@@ -1,18 +1,17 @@
 #include "form2.h"
 
 #include "classic_frame.h"
-#include "form1_build.h"
 #include "surface.h"
 #include "teaching_window.h"
 #include "twips.h"
+#include "window_build.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
 
-using form1build::indexed;
-using form1build::windowFont;
+using namespace winbuild;
 
 namespace {
 
@@ -80,16 +79,13 @@ QFont fontOf(Face face)
 {
     switch (face) {
     case Face::Condensed:
-        return form1build::condensedFont(11);
+        return condensedFont(11);
     case Face::Bold:
-        return windowFont(11, true);
-    case Face::BoldCondensed: {
-        QFont font = form1build::condensedFont(11);
-        font.setBold(true);
-        return font;
-    }
+        return uiFont(11, true);
+    case Face::BoldCondensed:
+        return condensedFont(11, true);
     case Face::Title:
-        return windowFont(13, true);
+        return uiFont(13, true);
     case Face::Normal:
         break;
     }
@@ -121,7 +117,8 @@ Form2::Form2(QWidget *parent)
     Form2Client = teaching::addClientSurface(*this, QStringLiteral("Form2Client"), kClientWidth, kClientHeight);
     buildPicture();
     buildLabels();
-    Command1 = teaching::addCommandButton(Form2Client, QStringLiteral("&Cerrar Ventana"), 4980, 2295, 1590, 390);
+    Command1 = addCommandButton(Form2Client, QStringLiteral("Command1"), QStringLiteral("&Cerrar Ventana"), 4980, 2295,
+                                1590, 390);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 

@@ -2,6 +2,7 @@
 
 #include "surface.h"
 #include "teaching_window.h"
+#include "window_build.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -58,7 +59,8 @@ Form3::Form3(QWidget *parent)
     buildPicture();
     buildHelpLine();
     buildHotSpots();
-    Command1 = teaching::addCommandButton(Form3Client, QStringLiteral("Cerrar ventana"), 7305, 6435, 1215, 390);
+    Command1 = winbuild::addCommandButton(Form3Client, QStringLiteral("Command1"), QStringLiteral("Cerrar ventana"),
+                                          7305, 6435, 1215, 390);
     Command1->setFocus();
     connectHandlers();
     // Shown by the caller; it opens maximised.
@@ -88,10 +90,8 @@ void Form3::buildHelpLine()
 
 void Form3::buildHotSpots()
 {
-    Label2 = Form3Client->addLabel(QStringLiteral("Label2"), QString(), 570, 300, 1200, 1920);
-    Label2->setTransparent(true);
-    Label3 = Form3Client->addLabel(QStringLiteral("Label3"), QString(), 1725, 1515, 585, 735);
-    Label3->setTransparent(true);
+    Label2 = winbuild::addHotSpot(Form3Client, QStringLiteral("Label2"), 570, 300, 1200, 1920);
+    Label3 = winbuild::addHotSpot(Form3Client, QStringLiteral("Label3"), 1725, 1515, 585, 735);
 }
 
 void Form3::connectHandlers()

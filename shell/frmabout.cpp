@@ -1,32 +1,21 @@
 #include "frmabout.h"
 
 #include "application.h"
-#include "form1_build.h"
+#include "classic_frame.h"
 #include "surface.h"
 #include "twips.h"
+#include "window_build.h"
 
 #include <QIcon>
 #include <QPushButton>
 
-using form1build::indexed;
-using form1build::windowFont;
+using namespace winbuild;
 
 namespace {
 
 constexpr double kClientWidth = 5940;
 constexpr double kClientHeight = 3555;
 constexpr int kIconPixels = 32;
-
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, double left,
-                       double top, double width, double height)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    // The captions keep within buttons sized for the design's narrower font.
-    button->setFont(form1build::condensedFont(11));
-    button->setGeometry(twips::rect(left, top, width, height));
-    return button;
-}
 
 } // namespace
 
@@ -58,23 +47,24 @@ void frmAbout::buildControls(Surface *client)
 
     // Back to front: the engraved separator's light line, its dark line, the labels.
     Line1[0] = client->addLine(indexed("Line1", 0), 165, 2100, 5714, 2100);
-    Line1[0]->setColor(Qt::white);
+    Line1[0]->setColor(classic::kHighlight);
     Line1[0]->setWidth(2);
     Line1[1] = client->addLine(indexed("Line1", 1), 135, 2085, 5699, 2085);
-    Line1[1]->setColor(QColor(128, 128, 128));
+    Line1[1]->setColor(classic::kShadow);
 
     lblVersion = client->addLabel(QStringLiteral("lblVersion"), QStringLiteral("Versión"), 1050, 780, 3885, 225);
     lblVersion->setFont(windowFont());
     lblVersion->setTransparent(true);
     lblTitle = client->addLabel(QStringLiteral("lblTitle"), QStringLiteral("Título de la aplicación"), 1050, 240,
                                 3885, 480);
-    lblTitle->setFont(windowFont(16));
+    lblTitle->setFont(uiFont(16));
     lblTitle->setTransparent(true);
 
     // Tab order: "Aceptar" first, so it has the focus when the window opens.
-    cmdOK = addButton(client, "cmdOK", QStringLiteral("Aceptar"), 4320, 2625, 1500, 345);
+    cmdOK = addCommandButton(client, QStringLiteral("cmdOK"), QStringLiteral("Aceptar"), 4320, 2625, 1500, 345);
     cmdOK->setDefault(true);
-    cmdSysInfo = addButton(client, "cmdSysInfo", QStringLiteral("&Info. del sistema..."), 4320, 3075, 1485, 345);
+    cmdSysInfo = addCommandButton(client, QStringLiteral("cmdSysInfo"), QStringLiteral("&Info. del sistema..."), 4320,
+                                  3075, 1485, 345);
     cmdOK->setFocus();
 }
 

@@ -1,8 +1,8 @@
 #include "frmbrowser.h"
 
-#include "form1_build.h"
 #include "twips.h"
 #include "web_browser.h"
+#include "window_build.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,7 +56,7 @@ frmBrowser::frmBrowser(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-    setFont(form1build::windowFont());
+    setFont(winbuild::windowFont());
     setAttribute(Qt::WA_DeleteOnClose);
 
     // First in the tab order, so it has the focus when the window opens...
@@ -112,7 +112,7 @@ void frmBrowser::buildAddressStrip()
     lblAddress->setGeometry(twips::rect(0, 45, 3075, 255));
     lblAddress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The narrower face keeps the caption clear of the box beside it.
-    lblAddress->setFont(form1build::condensedFont(11));
+    lblAddress->setFont(winbuild::condensedFont(11));
 
     cboAddress = new QComboBox(picAddress);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));

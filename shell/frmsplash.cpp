@@ -2,9 +2,9 @@
 
 #include "application.h"
 #include "classic_frame.h"
-#include "form1_build.h"
 #include "surface.h"
 #include "twips.h"
+#include "window_build.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,8 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 
-using form1build::indexed;
-using form1build::windowFont;
+using namespace winbuild;
 
 namespace {
 
@@ -24,7 +23,6 @@ constexpr int kBorderPixels = 3;
 constexpr int kTimerInterval = 10000;
 
 const QColor kDarkBlue(0, 0, 64);
-const QColor kApplicationWorkspace(171, 171, 171);
 const QColor kHighlightText(255, 255, 255);
 const QColor kInactiveTitleBar(128, 128, 128);
 
@@ -45,23 +43,12 @@ protected:
     }
 };
 
-// An auto-sized label on the splash's frame.
-SurfaceLabel *addLabel(Surface *frame, const char *name, const QString &caption, double left, double top,
-                       const QFont &font, const QColor &color)
-{
-    SurfaceLabel *label = frame->addLabel(QLatin1String(name), caption, float(left), float(top), 0, 0);
-    label->setFont(font);
-    label->setForeColor(color);
-    label->setAutoSize(true);
-    return label;
-}
-
 // The opaque labels: grey text on dark blue.
 SurfaceLabel *addOpaqueLabel(Surface *frame, const char *name, const QString &caption, double left,
                              double top, const QFont &font, Qt::Alignment alignment)
 {
-    SurfaceLabel *label = addLabel(frame, name, caption, left, top, font, kApplicationWorkspace);
-    label->setBackColor(kDarkBlue);
+    SurfaceLabel *label = addOpaqueCaption(frame, QLatin1String(name), caption, left, top, kDarkBlue, font,
+                                           kApplicationWorkspace);
     label->setAlignment(alignment | Qt::AlignTop);
     return label;
 }
@@ -106,13 +93,13 @@ void frmSplash::buildFrame()
 void frmSplash::buildProductLines()
 {
     Label1 = addOpaqueLabel(Frame1, "Label1", QStringLiteral("Optimizado para resolución de 800x600"), 192, 3420,
-                            windowFont(10), Qt::AlignRight);
+                            uiFont(10), Qt::AlignRight);
     lblPlatform = addOpaqueLabel(Frame1, "lblPlatform", QStringLiteral("Windows 95,98,NT, Me, 2000, XP"), 228,
-                                 3180, windowFont(10), Qt::AlignRight);
-    lblVersion = addOpaqueLabel(Frame1, "lblVersion", QStringLiteral("v. 1.0.0"), 3024, 2316, windowFont(16, true),
+                                 3180, uiFont(10), Qt::AlignRight);
+    lblVersion = addOpaqueLabel(Frame1, "lblVersion", QStringLiteral("v. 1.0.0"), 3024, 2316, uiFont(16, true),
                                 Qt::AlignRight);
     lblProductName = addOpaqueLabel(Frame1, "lblProductName", QStringLiteral("Producto"), 2115, 1590,
-                                    windowFont(43, true), Qt::AlignLeft);
+                                    uiFont(43, true), Qt::AlignLeft);
 }
 
 void frmSplash::buildTitle()
@@ -125,10 +112,10 @@ void frmSplash::buildTitle()
     Line1[1]->setWidth(2);
 
     // The series title over its shadow, 30 twips down and to the right.
-    Label2 = addLabel(Frame1, "Label2", QStringLiteral("Zelmora"), 1635, 630, windowFont(32), kApplicationWorkspace);
-    Label2->setTransparent(true);
-    Label3 = addLabel(Frame1, "Label3", QStringLiteral("Zelmora"), 1605, 600, windowFont(32), kHighlightText);
-    Label3->setTransparent(true);
+    Label2 = addCaption(Frame1, QStringLiteral("Label2"), QStringLiteral("Zelmora"), 1635, 630, uiFont(32),
+                        kApplicationWorkspace);
+    Label3 = addCaption(Frame1, QStringLiteral("Label3"), QStringLiteral("Zelmora"), 1605, 600, uiFont(32),
+                        kHighlightText);
 
     imgLogo = Frame1->addImage(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/logo.svg"), 336, 420, 1140, 648);
     imgLogo->setStretch(true);

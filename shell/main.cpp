@@ -1,7 +1,7 @@
 #include "application.h"
 #include "form1.h"
-#include "form1_build.h"
 #include "frmsplash.h"
+#include "window_build.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(app::title());
     QApplication::setApplicationVersion(app::version());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-    QApplication::setFont(form1build::windowFont());
+    QApplication::setFont(winbuild::windowFont());
 
     // The main window is built when the splash hands over to it.
     std::unique_ptr<Form1> form1;

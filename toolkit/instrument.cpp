@@ -21,10 +21,25 @@ void InstrumentWidget::designChanged()
     valueShown();
 }
 
+// Formatting the value costs more than the rest of a change; a calculation
+// run many times over in one turn (a selector ramp) formats it once.
 void InstrumentWidget::valueShown()
 {
-    setAccessibleDescription(valueText());
     update();
+    if (!isVisible()) {
+        publishValue();
+        return;
+    }
+    if (m_valuePublishPending)
+        return;
+    m_valuePublishPending = true;
+    QMetaObject::invokeMethod(this, [this] { publishValue(); }, Qt::QueuedConnection);
+}
+
+void InstrumentWidget::publishValue()
+{
+    m_valuePublishPending = false;
+    setAccessibleDescription(valueText());
 }
 
 void InstrumentWidget::paintEvent(QPaintEvent *)

@@ -16,7 +16,9 @@ class QPainter;
 //    pixel ratio and costs one blit per repaint;
 //  - the moving layer: pointer, column, digits, painted on top at every repaint.
 // The instrument's value is published to assistive tools as the accessible
-// description (the accessible name says what kind of instrument it is).
+// description (the accessible name says what kind of instrument it is). A
+// shown instrument publishes it once at the end of the event loop's turn, the
+// value it then shows, however often the value changed; a hidden one at once.
 //
 // Angle convention shared by every round instrument: degrees counter-clockwise
 // from 3 o'clock (0 = right, 90 = top, 180 = left, 270 = bottom); a scale arc
@@ -45,8 +47,11 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void publishValue();
+
     QPixmap m_staticLayer;
     bool m_staticLayerValid = false;
+    bool m_valuePublishPending = false;
 };
 
 namespace instrument {

@@ -87,7 +87,10 @@ QString noReading()
 
 QString formatNumber(double value, const QString &pattern)
 {
-    if (!std::isfinite(value))
+    // Beyond this no display of the windows has room for the digits, and no
+    // quantity they show comes near it but from nonsense typed into a box.
+    constexpr double kLargestShown = 1e15;
+    if (!std::isfinite(value) || std::abs(value) >= kLargestShown)
         return noReading();
 
     const PatternShape shape = shapeOf(pattern);

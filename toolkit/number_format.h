@@ -17,8 +17,8 @@ QString noReading();
 
 // Rounds half away from zero on the decimal value as it is written (the
 // shortest text that reads back as the same double), so 0.125 -> "0.13" and
-// 2.675 -> "2.68". A value that rounds to zero has no sign. NaN and infinities
-// give noReading().
+// 2.675 -> "2.68". A value that rounds to zero has no sign. NaN, infinities
+// and magnitudes of 1e15 or more (too long for any display) give noReading().
 QString formatNumber(double value, const QString &pattern);
 QString formatNumber(std::optional<double> value, const QString &pattern);
 

@@ -66,6 +66,8 @@ Item *Surface::addItem(Args &&...args)
     m_items.push_back(item);
     connect(item, &QObject::destroyed, this, [this](QObject *gone) {
         m_items.erase(std::remove(m_items.begin(), m_items.end(), gone), m_items.end());
+        m_changedItems.erase(std::remove(m_changedItems.begin(), m_changedItems.end(), gone),
+                             m_changedItems.end());
         update();
     });
     updateInnerArea(item->paintBounds());
@@ -139,6 +141,24 @@ void Surface::updateInnerArea(const QRectF &area)
     if (area.isEmpty())
         return;
     update(shownPixels(area.adjusted(-1, -1, 1, 1)).translated(innerOrigin()) & innerRect());
+}
+
+// A calculation may move an item many times before the window is painted
+// again; only the place it was last shown and the place it ends up at need
+// painting. The latter is requested from a queued call, which the event loop
+// delivers before the window's paint request (posted at low priority by the
+// item's first change).
+void Surface::repaintLater(SurfaceItem *item)
+{
+    if (m_changedItems.empty())
+        QMetaObject::invokeMethod(this, [this] { repaintChangedItems(); }, Qt::QueuedConnection);
+    m_changedItems.push_back(item);
+}
+
+void Surface::repaintChangedItems()
+{
+    for (SurfaceItem *item : std::exchange(m_changedItems, {}))
+        item->repaintPendingChanges();
 }
 
 QSize Surface::sizeHint() const
@@ -263,6 +283,10 @@ void Surface::mouseReleaseEvent(QMouseEvent *event)
 
 void Surface::paintEvent(QPaintEvent *event)
 {
+    // Items about to be painted where they are now, though not yet repainted
+    // there in full: that repaint comes next, and a later change repaints
+    // this place again.
+    repaintChangedItems();
     QPainter painter(this);
     const QRect inner = innerRect();
     const QRegion exposed = event->region() & inner;

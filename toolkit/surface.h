@@ -64,6 +64,8 @@ public:
     QPointF toTwips(const QPointF &widgetPosition) const;
     // Repaints an area given in logical pixels of the inner area.
     void updateInnerArea(const QRectF &area);
+    // Repaints a changed item where it ends up, at the end of this turn of the event loop.
+    void repaintLater(SurfaceItem *item);
 
     QSize sizeHint() const override;
 
@@ -98,10 +100,12 @@ private:
     void applyCursor(const SurfaceItem *item);
     void paintBorder(QPainter &painter) const;
     void paintDrawing(QPainter &painter, const QRegion &exposed) const;
+    void repaintChangedItems();
 
     PictureCache m_picture;
     bool m_border = false;
     std::vector<SurfaceItem *> m_items;
+    std::vector<SurfaceItem *> m_changedItems;   // waiting for repaintChangedItems()
     std::vector<DrawnPoint> m_drawing;
     QPointer<SurfaceItem> m_pressedItem;
     bool m_pressed = false;

@@ -130,10 +130,23 @@ QRectF SurfaceItem::visibleBounds() const
 }
 
 // The areas before and after are repainted apart: a line that moves far
-// does not repaint everything between its two places.
-void SurfaceItem::repaint(const QRectF &before) const
+// does not repaint everything between its two places. The first change since
+// the item was last shown repaints where it was shown; the surface repaints
+// where it ends up once the turn's changes are done.
+void SurfaceItem::repaint(const QRectF &before)
 {
+    if (m_repaintPending)
+        return;
+    m_repaintPending = true;
     surface()->updateInnerArea(before);
+    surface()->repaintLater(this);
+}
+
+void SurfaceItem::repaintPendingChanges()
+{
+    if (!m_repaintPending)
+        return;
+    m_repaintPending = false;
     surface()->updateInnerArea(visibleBounds());
 }
 
@@ -271,20 +284,35 @@ QRectF SurfaceLabel::textRect() const
     return m_border ? box().adjusted(1, 1, -1, -1) : box();
 }
 
+// The caption's extent in logical pixels: the wrapped height (width unused)
+// with word wrap, else the natural width and at least a line's height.
+QSizeF SurfaceLabel::textSize()
+{
+    const qreal wrapWidth = m_wordWrap ? textRect().width() : 0;
+    if (m_measured && m_measured->caption == Caption() && m_measured->font == m_font
+        && m_measured->flags == textFlags() && m_measured->wrapWidth == wrapWidth)
+        return m_measured->size;
+    const QFontMetricsF metrics(m_font);
+    QSizeF size;
+    if (m_wordWrap) {
+        size.setHeight(metrics.boundingRect(QRectF(0, 0, wrapWidth, 1e6), textFlags(), Caption()).height());
+    } else {
+        size = metrics.size(0, Caption());
+        size.setHeight(std::max(size.height(), metrics.height()));
+    }
+    m_measured = TextMeasure{Caption(), m_font, textFlags(), wrapWidth, size};
+    return size;
+}
+
 void SurfaceLabel::refresh()
 {
     if (!m_autoSize)
         return;
-    const QFontMetricsF metrics(m_font);
     const qreal frame = m_border ? 2 : 0;
-    if (m_wordWrap) {
-        const QRectF wrapped = metrics.boundingRect(QRectF(0, 0, textRect().width(), 1e6), textFlags(), Caption());
-        m_height = float(twips::fromPixels(std::ceil(wrapped.height()) + frame));
-        return;
-    }
-    const QSizeF size = metrics.size(0, Caption());
-    m_width = float(twips::fromPixels(std::ceil(size.width()) + frame));
-    m_height = float(twips::fromPixels(std::ceil(std::max(size.height(), metrics.height())) + frame));
+    const QSizeF size = textSize();
+    if (!m_wordWrap)
+        m_width = float(twips::fromPixels(std::ceil(size.width()) + frame));
+    m_height = float(twips::fromPixels(std::ceil(size.height()) + frame));
 }
 
 bool SurfaceLabel::paintsNothing() const

@@ -20,7 +20,9 @@ class Surface;
 // objectName = their name, and are read and written through the properties
 // below. Geometry is in single-precision twips relative to the surface's inner
 // area; a value written reads back exactly as the float it was stored as.
-// Every change repaints only the area the item covered before and after it.
+// Every change repaints only the area the item covered before and after it;
+// of the changes made within one turn of the event loop, only where the item
+// was last shown and where it ends up are repainted.
 class SurfaceItem : public QObject
 {
     Q_OBJECT
@@ -106,9 +108,14 @@ protected:
     float m_left, m_top, m_width, m_height;
 
 private:
-    QRectF visibleBounds() const;
-    void repaint(const QRectF &before) const;
+    friend class Surface;
 
+    QRectF visibleBounds() const;
+    void repaint(const QRectF &before);
+    // Repaints where the item is now, after changes made since it was last shown.
+    void repaintPendingChanges();
+
+    bool m_repaintPending = false;
     QString m_caption;
     bool m_visible = true;
     mutable QPixmap m_sprite;
@@ -236,8 +243,18 @@ protected:
     bool paintsNothing() const override;
 
 private:
+    // What auto-size measured last: moving a label does not measure it again.
+    struct TextMeasure {
+        QString caption;
+        QFont font;
+        int flags = 0;
+        qreal wrapWidth = 0;
+        QSizeF size;
+    };
+
     int textFlags() const;
     QRectF textRect() const;
+    QSizeF textSize();
 
     QFont m_font;
     QColor m_foreColor = Qt::black;
@@ -247,6 +264,7 @@ private:
     bool m_wordWrap = false;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     bool m_border = false;
+    std::optional<TextMeasure> m_measured;
 };
 
 // A picture from a file or resource: SVG (rendered per device pixel ratio) or

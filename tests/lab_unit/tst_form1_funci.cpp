@@ -2,10 +2,12 @@
 
 #include "ianalogdisplayx.h"
 #include "iknobx.h"
+#include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "number_format.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -110,6 +112,8 @@ private slots:
     void warningAppearsAndDisappears();
     void elementBarsFollowSelectors();
     void missingWetBulbShowsNoReading();
+    void cycleTableFollowsEveryRun();
+    void rampLeavesTheWindowAsFreshlyDrawn();
 };
 
 void Form1FunciTest::designRunDisplays()
@@ -231,6 +235,54 @@ void Form1FunciTest::missingWetBulbShowsNoReading()
         QCOMPARE(form.itext1[size_t(i)]->text(), noReading());
     QCOMPARE(read(form, "Line4(4)", "X2").toFloat(), lastX2);
     QVERIFY(read(form, "Line4(4)", "X1").toFloat() != lastX2);
+}
+
+// A run leaves a cell alone when its text is unchanged; a cell cleared or
+// changed in between still shows the run's figure.
+void Form1FunciTest::cycleTableFollowsEveryRun()
+{
+    Form1 form;
+    designPowers(form);
+    const auto designTable = [&form] {
+        for (const auto &[index, text] : kDesignCells) {
+            if (form.Text7[size_t(index)]->text() != QString::fromLatin1(text).replace('.', QLocale().decimalPoint()))
+                return false;
+        }
+        return true;
+    };
+    form.funci();
+    QVERIFY(designTable());
+
+    for (QLineEdit *cell : form.Text7)
+        cell->clear();
+    form.funci();
+    QVERIFY(designTable());
+
+    form.Text4->setText(QStringLiteral("30"));
+    form.funci();
+    QVERIFY(!designTable());
+    form.Text4->setText(QStringLiteral("23"));
+    form.funci();
+    QVERIFY(designTable());
+}
+
+// A selector ramp runs the calculation many times before the window is
+// painted once: what is on screen afterwards is the window drawn afresh, with
+// nothing left where a moving item or figure passed.
+void Form1FunciTest::rampLeavesTheWindowAsFreshlyDrawn()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.interruptor->setOn(true);
+    const auto onScreenAsDrawn = [&form] {
+        const QImage screen = form.screen()->grabWindow(form.winId()).toImage();
+        return screen.convertToFormat(QImage::Format_RGB32) == form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    for (int position : {5, 0, 3}) {
+        form.vapor1->setPosition(position);
+        QTRY_VERIFY2(onScreenAsDrawn(), qPrintable(QStringLiteral("steam at %1").arg(position)));
+    }
 }
 
 QTEST_MAIN(Form1FunciTest)

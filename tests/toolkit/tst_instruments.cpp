@@ -126,6 +126,7 @@ private slots:
     void displayFormatsItsNumber_data();
     void displayFormatsItsNumber();
     void displayWrittenWhileHiddenShowsWhenShown();
+    void shownInstrumentPublishesItsLastValue();
 
     void sevenSegmentShowsRightAlignedDigits_data();
     void sevenSegmentShowsRightAlignedDigits();
@@ -502,6 +503,24 @@ void InstrumentsTest::displayWrittenWhileHiddenShowsWhenShown()
     display->show();
     QCOMPARE(display->text(), localised("27.0"));
     QVERIFY(hasInk(render(display, 1), QColor(192, 0, 0)));
+}
+
+// A shown instrument written many times in one turn of the event loop (a
+// selector ramp) tells assistive tools the value it ends up showing, and
+// keeps doing so turn after turn.
+void InstrumentsTest::shownInstrumentPublishesItsLastValue()
+{
+    const auto thermometer = shown<iThermometerX>(150, 885);
+    thermometer->setRange(0, 50);
+    for (int turn = 1; turn <= 3; ++turn) {
+        for (double t = 0; t <= 10 * turn; t += 0.5)
+            thermometer->setPosition(t);
+        const QString last = localised(QStringLiteral("%1.0 ºC").arg(10 * turn));
+        QTRY_COMPARE(thermometer->accessibleDescription(), last);
+    }
+    thermometer->hide();
+    thermometer->setPosition(12.5);
+    QCOMPARE(thermometer->accessibleDescription(), localised(QStringLiteral("12.5 ºC")));
 }
 
 void InstrumentsTest::sevenSegmentShowsRightAlignedDigits_data()

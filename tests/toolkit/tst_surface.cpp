@@ -20,6 +20,8 @@ private slots:
     void pointerSignalsCarryTwipsOfTheInnerArea();
     void drawnPointsPersistBeneathTheItems();
     void changesRepaintOnlyTheAffectedArea();
+    void manyChangesInOneTurnRepaintOnlyTheFirstAndLastPlace();
+    void itemShownBetweenChangesLeavesNoTrace();
     void pictureIsRenderedOncePerPixelRatio();
     void fullRepaintOfSixtyItemsIsFast();
     void rendersDemoPicture();
@@ -168,6 +170,19 @@ void SurfaceTest::autoSizedLabelsFitTheirText()
     note->setAutoSize(true);
     QCOMPARE(note->Width(), 1500.0f);
     QVERIFY(note->Height() > 3 * label->Height());
+
+    // Measured again when the font or the wrapping width changes, not when it moves.
+    const QSizeF caption(label->Width(), label->Height());
+    label->setLeft(4000);
+    label->setTop(600);
+    QCOMPARE(QSizeF(label->Width(), label->Height()), caption);
+    QFont large = label->font();
+    large.setPixelSize(2 * QFontInfo(large).pixelSize());
+    label->setFont(large);
+    QVERIFY(label->Width() > 1.5 * caption.width() && label->Height() > 1.5 * caption.height());
+    const float narrowHeight = note->Height();
+    note->setWidth(4500);
+    QVERIFY(note->Height() < narrowHeight);
 }
 
 void SurfaceTest::badGeometryIsHarmless()
@@ -357,6 +372,65 @@ void SurfaceTest::changesRepaintOnlyTheAffectedArea()
     for (const QRect &r : recorder.painted)
         area += r.width() * r.height();
     QVERIFY2(area < 2 * 20 * 20, qPrintable(QString::number(area)));
+}
+
+// A calculation run many times in a row (a selector ramp) moves a letter
+// through places that are never shown: only where it was and where it ends up
+// are repainted, once.
+void SurfaceTest::manyChangesInOneTurnRepaintOnlyTheFirstAndLastPlace()
+{
+    QTemporaryDir dir;
+    Surface surface;
+    surface.resize(440, 360);
+    fillWithSixtyItems(surface, writeFile(dir, "icon.svg", kIconSvg));
+    SurfaceLabel *letter = surface.addLabel("Label11(8)", "A", 4500, 600, 150, 195);   // x 300 px, y 40 px
+    showAndWait(surface);
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    surface.installEventFilter(&recorder);
+    // Down and to the left, from (300, 40) px to (180, 240) px.
+    const auto placeAt = [](float top) { return QPointF(4500 - top / 2, top) / 15 + QPointF(3, 5); };
+    for (float top = 900; top <= 3600; top += 300) {
+        letter->setTop(top);
+        letter->setLeft(4500 - top / 2);
+    }
+    QTRY_VERIFY(!recorder.painted.isEmpty());
+    QCoreApplication::processEvents();
+    QVERIFY(recorder.painted.contains(QPoint(303, 45)));           // where it was
+    QVERIFY(recorder.painted.contains(placeAt(3600).toPoint()));   // where it ends
+    for (float top = 900; top < 3600; top += 300)                  // places it passed through
+        QVERIFY2(!recorder.painted.contains(placeAt(top).toPoint()), qPrintable(QString::number(top)));
+    int area = 0;
+    for (const QRect &r : recorder.painted)
+        area += r.width() * r.height();
+    QVERIFY2(area < 2 * 20 * 20, qPrintable(QString::number(area)));
+}
+
+// The window may be painted while changes wait to be repainted (an explicit
+// repaint, another widget's paint request handled first): the item drawn
+// then must not stay behind when it moves on.
+void SurfaceTest::itemShownBetweenChangesLeavesNoTrace()
+{
+    Surface surface;
+    surface.resize(300, 200);
+    SurfaceLabel *box = surface.addLabel("Label9", QString(), 300, 300, 600, 600);   // 20 x 20 px at (20, 20)
+    box->setBackColor(Qt::green);
+    showAndWait(surface);
+    QCoreApplication::processEvents();
+    const auto onScreen = [&surface](const QPoint &at) {
+        return surface.screen()->grabWindow(surface.winId()).toImage().pixelColor(at);
+    };
+    QCOMPARE(onScreen(QPoint(30, 30)), QColor(Qt::green));
+
+    box->setLeft(1800);   // to x 120
+    surface.repaint();    // painted there before the change is handled
+    QCOMPARE(onScreen(QPoint(130, 30)), QColor(Qt::green));
+    box->setTop(2100);    // to y 140
+    QTRY_COMPARE(onScreen(QPoint(130, 150)), QColor(Qt::green));
+    QCoreApplication::processEvents();
+    const QColor background = surface.palette().color(QPalette::Window);
+    QCOMPARE(onScreen(QPoint(30, 30)), background);
+    QCOMPARE(onScreen(QPoint(130, 30)), background);
 }
 
 void SurfaceTest::pictureIsRenderedOncePerPixelRatio()
