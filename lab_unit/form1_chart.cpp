@@ -18,18 +18,19 @@ namespace {
 
 // The readout boxes in the chart's empty upper-left corner, each with its
 // caption (an element of Label8) on its left. Twips inside Picture1.
+// Captions in the Symbol font read as Greek: "f=" shows as "φ=".
 const ReadoutDesign<Form1> kReadoutBoxes[] = {
     {&Form1::Text13, "Text13", 7, "Tbs=", 0, 75, 360, 60, 660, 375},
     {&Form1::Text17, "Text17", 8, "Tbh=", -15, 375, 360, 405, 795, 285},
     {&Form1::Text15, "Text15", 9, "Td=", 15, 675, 360, 660, 825, 300},
-    {&Form1::Text16, "Text16", 10, "φ=", 60, 975, 330, 945, 780, 360},
+    {&Form1::Text16, "Text16", 10, "f=", 60, 975, 330, 945, 780, 360, CaptionFace::Symbol},
     {&Form1::Text14, "Text14", 11, "w=", 30, 1290, 360, 1260, 1215, 300},
     {&Form1::Text18, "Text18", 12, "h=", 60, 1590, 360, 1590, 1095, 330},
     {&Form1::Text19, "Text19", 13, "v=", 60, 1890, 360, 1905, 1155, 330},
-    {&Form1::Text20, "Text20", 14, "ρ=", 75, 2190, 345, 2205, 900, 300},
+    {&Form1::Text20, "Text20", 14, "r=", 75, 2190, 345, 2205, 900, 300, CaptionFace::Symbol},
     {&Form1::Text21, "Text21", 15, "Pv=", 15, 2505, 345, 2505, 1140, 300},
     {&Form1::Text22, "Text22", 16, "P=", 30, 2805, 345, 2790, 1065, 300},
-    {&Form1::Text24, "Text24", 4, "μ=", 15, 3090, 240, 3105, 765, 225},
+    {&Form1::Text24, "Text24", 4, "m=", 15, 3090, 240, 3105, 765, 225, CaptionFace::Symbol},
 };
 
 // The air's path on the chart: a point mark at state A and three segments,
@@ -67,7 +68,8 @@ const PathLetter kPathLetters[] = {
 
 void Form1::buildChartTab(Surface *page)
 {
-    Picture1 = addPictureBox(page, QStringLiteral("Picture1"), 105, 705, 3930, 5265, &chart::renderPsychrometricChart);
+    Picture1 = addPictureBox(page, QStringLiteral("Picture1"), 105, 705, 3930, 5265,
+                             &chart::psychrometricChartPicture);
     buildChartReadout();
     buildChartMarkers();
 }
@@ -98,7 +100,7 @@ void Form1::buildChartMarkers()
     for (const PathMarker &m : kPathMarkers) {
         SurfaceLine *line = Picture1->addLine(indexed("Line4", m.index), m.x1, m.y1, m.x2, m.y2);
         line->setColor(m.color);
-        line->setWidth(2);
+        line->setPenWidth(2);
         line->setVisible(false);
         Line4[size_t(m.index)] = line;
     }

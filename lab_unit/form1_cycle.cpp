@@ -119,14 +119,14 @@ const PointNumber kPointNumbers[] = {
 
 void Form1::buildCycleTab(Surface *page)
 {
-    Picture2 = addPictureBox(page, QStringLiteral("Picture2"), 150, 630, 3840, 3450, &renderPhDiagram);
+    Picture2 = addPictureBox(page, QStringLiteral("Picture2"), 150, 630, 3840, 3450, &phDiagramPicture);
 
     Label12 = addCaption(Picture2, QStringLiteral("Label12"), QStringLiteral("R-12"), 390, 360);
     for (size_t i = 0; i < Line1.size(); ++i) {
         const CycleLine &l = kCycleLines[i];
         Line1[i] = Picture2->addLine(indexed("Line1", int(i)), l.x1, l.y1, l.x2, l.y2);
         Line1[i]->setColor(l.color);
-        Line1[i]->setWidth(3);
+        Line1[i]->setPenWidth(3);
     }
     for (size_t i = 0; i < Label2.size(); ++i) {
         const PointNumber &n = kPointNumbers[i];

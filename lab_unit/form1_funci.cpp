@@ -1,7 +1,9 @@
 // funci: the unit's recomputation. Reads the window's inputs, runs the unit
 // model and writes every display it owns, stage by stage in a fixed order:
 // air side (fan, steam, preheater, coil, reheater), chart path, refrigeration
-// cycle, diagram lines, lit heating elements.
+// cycle, diagram lines, lit heating elements. A run whose input boxes do not
+// all hold numbers computes nothing: it names those boxes on the warning line
+// and blanks the figures of the last run.
 
 #include "form1.h"
 
@@ -16,6 +18,8 @@
 #include "unit_model.h"
 
 #include <QLineEdit>
+#include <QLocale>
+#include <QStringList>
 
 namespace {
 
@@ -24,21 +28,26 @@ const QString kSupersaturationWarning = QStringLiteral(
     "funcionamiento. Se puede solucionar reduciendo la inyección de vapor o precalentando el aire "
     "más intensamente.");
 
-// The inputs of one run, or none when a text box does not hold a number.
-std::optional<UnitInputs> readInputs(const Form1 &w)
+// The read-outs and cycle table cells that a run fills with figures.
+constexpr size_t kCalculatedReadouts[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+constexpr size_t kCalculatedCells[] = {0, 1, 3, 6, 7, 9, 11, 12, 14, 16, 17, 19, 20, 26, 29, 32};
+
+// The inputs of one run. The names of the boxes whose text is not a number
+// (as their captions on the "Datos" tab call them) go into `unreadable`.
+UnitInputs readInputs(const Form1 &w, QStringList &unreadable)
 {
-    const auto T1 = parseNumber(w.Text4->text());
-    const auto Twb1 = parseNumber(w.Text1->text());
-    const auto mbar = parseNumber(w.Text3->text());
-    const auto sh = parseNumber(w.Text8->text());
-    if (!T1 || !Twb1 || !mbar || !sh)
-        return std::nullopt;
+    const auto number = [&unreadable](const QLineEdit *box, const QString &name) {
+        const std::optional<double> value = parseNumber(box->text());
+        if (!value)
+            unreadable << name;
+        return value.value_or(0.0);
+    };
     UnitInputs in;
+    in.p = number(w.Text3, QStringLiteral("Presión barométrica")) / 10;
+    in.T1 = number(w.Text4, QStringLiteral("Temperatura ambiente"));
+    in.Twb1 = number(w.Text1, QStringLiteral("Temperatura de Bulbo H."));
+    in.sh = number(w.Text8, QStringLiteral("Sobrecalentamiento evaporador"));
     in.fanSetting = w.iKnobX1->position();
-    in.T1 = *T1;
-    in.Twb1 = *Twb1;
-    in.p = *mbar / 10;
-    in.sh = *sh;
     in.steamPower = w.steamPower();
     in.preheatPower = w.preheatPower();
     in.reheatPower = w.reheatPower();
@@ -46,6 +55,30 @@ std::optional<UnitInputs> readInputs(const Form1 &w)
     in.prec = w.prec->position();
     in.rec = w.rec->position();
     return in;
+}
+
+// " No se puede calcular: el dato de «A» no es un número (decimales con «,»).",
+// or with several boxes "los datos de «A», «B» y «C» no son números". The
+// decimal separator is the one the boxes are read with.
+QString unreadableInputsWarning(const QStringList &names)
+{
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted << QStringLiteral("«%1»").arg(name);
+    const QString last = quoted.takeLast();
+    const QString decimals = QStringLiteral("«%1»").arg(QLocale().decimalPoint());
+    if (quoted.isEmpty())
+        return QStringLiteral(" No se puede calcular: el dato de %1 no es un número (decimales con %2).")
+            .arg(last, decimals);
+    return QStringLiteral(" No se puede calcular: los datos de %1 y %2 no son números (decimales con %3).")
+        .arg(quoted.join(QStringLiteral(", ")), last, decimals);
+}
+
+// The warning line shows a message from its start, however long it is.
+void showWarning(QLineEdit *line, const QString &text)
+{
+    line->setText(text);
+    line->setCursorPosition(0);
 }
 
 // A dry-bulb thermometer and its read-out, or a wet-bulb pair.
@@ -67,7 +100,7 @@ void showAirSide(Form1 &w, const UnitResult &r)
 
     w.Text23->setText(QString());
     if (r.supersaturated)
-        w.Text23->setText(kSupersaturationWarning);
+        showWarning(w.Text23, kSupersaturationWarning);
     showTemperature(w.ter[7], w.itext1[2], r.s3.T);
     showTemperature(w.ter[8], w.itext1[3], r.s3.Twb);
 
@@ -172,16 +205,30 @@ void showElementBars(Form1 &w, const ElementBars &bars)
     }
 }
 
+// A run that cannot read its inputs says so on the warning line and takes the
+// figures off the read-outs and the cycle table, which would otherwise show
+// numbers that no calculation gave. Thermometers, gauges, the tachometer, the
+// float, lines and markers stay where they stand.
+void showNoCalculation(Form1 &w, const QStringList &unreadable)
+{
+    showWarning(w.Text23, unreadableInputsWarning(unreadable));
+    for (size_t i : kCalculatedReadouts)
+        w.itext1[i]->setValue(qQNaN());
+    for (size_t i : kCalculatedCells)
+        showCell(w.Text7[i], noReading());
+}
+
 } // namespace
 
-// A text box that does not hold a number (the user may type anything) skips
-// the whole run: every display keeps what the last complete run wrote.
 void Form1::funci()
 {
-    const std::optional<UnitInputs> in = readInputs(*this);
-    if (!in)
+    QStringList unreadable;
+    const UnitInputs in = readInputs(*this, unreadable);
+    if (!unreadable.isEmpty()) {
+        showNoCalculation(*this, unreadable);
         return;
-    const UnitResult r = computeUnit(*in);
+    }
+    const UnitResult r = computeUnit(in);
     showAirSide(*this, r);
     showChartPath(*this, r);
     showCycle(*this, r.cycle);

@@ -89,7 +89,7 @@ void Form1::buildDataTab(Surface *page)
                                     225, 390, 630, 1275);
     Image5->setStretch(true);
     Line2 = Frame1Client->addLine(QStringLiteral("Line2"), 600, 1524, 600, 648);
-    Line2->setWidth(3);
+    Line2->setPenWidth(3);
     Line2->setColor(menuBar()->palette().color(QPalette::Window));
 
     Shape7 = Frame1Client->addShape(QStringLiteral("Shape7"), SurfaceShape::Rectangle, 2670, 1260, 225, 375);

@@ -443,8 +443,8 @@ qreal sanitisedRatio(qreal ratio)
 QImage renderPhDiagram(qreal devicePixelRatio)
 {
     const qreal ratio = sanitisedRatio(devicePixelRatio);
-    QImage image(qRound(kPictureWidth * ratio), qRound(kPictureHeight * ratio),
-                 QImage::Format_ARGB32_Premultiplied);
+    // Opaque, so that a picture box shows these pixels without converting them.
+    QImage image(qRound(kPictureWidth * ratio), qRound(kPictureHeight * ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(kGround);
     QPainter painter(&image);

@@ -335,7 +335,7 @@ void buildStaticDrawing(Surface *picture4, UnitSchemeControls &controls)
     controls.Shape9->setBackOpaque(true);
     controls.Line7 = picture4->addLine(QStringLiteral("Line7"), 3315, 1425, 3315, 3210);
     controls.Line7->setColor(picture4->palette().color(QPalette::Base));
-    controls.Line7->setWidth(2);
+    controls.Line7->setPenWidth(2);
 
     const QColor wick(128, 128, 255);
     for (size_t i = 0; i < std::size(kWicks); ++i) {
@@ -352,14 +352,14 @@ void buildMovingItems(Surface *picture4, UnitSchemeControls &controls)
 {
     controls.Line3 = picture4->addLine(QStringLiteral("Line3"), 5895, 2385, 5700, 2295);
     controls.Line3->setColor(QColor(255, 0, 0));
-    controls.Line3->setWidth(4);
+    controls.Line3->setPenWidth(4);
 
     for (size_t i = 0; i < std::size(kElementBars); ++i) {
         const QLineF &bar = kElementBars[i];
         SurfaceLine *line = picture4->addLine(indexed("Line6", int(i)), float(bar.x1()), float(bar.y1()),
                                               float(bar.x2()), float(bar.y2()));
         line->setColor(QColor(255, 0, 0));
-        line->setWidth(4);
+        line->setPenWidth(4);
         line->setVisible(false);
         controls.Line6[i] = line;
     }
@@ -371,7 +371,7 @@ void buildMovingItems(Surface *picture4, UnitSchemeControls &controls)
         controls.Shape4[i] = part;
     }
     controls.Line5 = picture4->addLine(QStringLiteral("Line5"), 4065, 4245, 3930, 4350);
-    controls.Line5->setWidth(2);
+    controls.Line5->setPenWidth(2);
 
     // Blinking over the finned cylinder, in the cylinder's own grey: the fins
     // flicker while the compressor runs.

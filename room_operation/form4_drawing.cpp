@@ -59,7 +59,7 @@ void addLines(Surface *surface, std::initializer_list<LineDesign> lines, const Q
     for (const LineDesign &l : lines) {
         *l.slot = surface->addLine(l.name, l.x1, l.y1, l.x2, l.y2);
         (*l.slot)->setColor(color);
-        (*l.slot)->setWidth(width);
+        (*l.slot)->setPenWidth(width);
     }
 }
 

@@ -72,15 +72,16 @@ SurfaceLabel *addFrameCaption(Surface *frame, const char *name, const char *capt
 
 // The readout boxes in the chart's empty upper-left corner, each with its
 // caption (an element of Label8) on its left. Twips inside Picture2.
+// Captions in the Symbol font read as Greek: "f=" shows as "φ=".
 const ReadoutDesign<Form4> kReadoutBoxes[] = {
     {&Form4::Text13, "Text13", 7, "Tbs=", 0, 75, 360, 60, 660, 375},
     {&Form4::Text17, "Text17", 8, "Tbh=", -15, 375, 360, 405, 795, 285},
     {&Form4::Text15, "Text15", 9, "Td=", 15, 675, 345, 660, 825, 300},
-    {&Form4::Text16, "Text16", 10, "φ=", 60, 975, 330, 945, 780, 360},
+    {&Form4::Text16, "Text16", 10, "f=", 60, 975, 330, 945, 780, 360, CaptionFace::Symbol},
     {&Form4::Text14, "Text14", 11, "w=", 30, 1290, 345, 1275, 1215, 300},
     {&Form4::Text18, "Text18", 12, "h=", 60, 1590, 360, 1590, 1095, 330},
     {&Form4::Text19, "Text19", 13, "v=", 60, 1890, 360, 1905, 1155, 330},
-    {&Form4::Text20, "Text20", 14, "ρ=", 75, 2190, 345, 2205, 900, 300},
+    {&Form4::Text20, "Text20", 14, "r=", 75, 2190, 345, 2205, 900, 300, CaptionFace::Symbol},
     {&Form4::Text21, "Text21", 15, "Pv=", 15, 2505, 345, 2505, 1140, 300},
     {&Form4::Text22, "Text22", 16, "P=", 30, 2805, 345, 2790, 1065, 300},
 };
@@ -238,7 +239,7 @@ void Form4::buildOutdoorExtras()
                                      225, 390, 450, 840);
     Image14->setStretch(true);
     Line15 = Frame4Client->addLine(QStringLiteral("Line15"), 600, 1524, 600, 648);
-    Line15->setWidth(3);
+    Line15->setPenWidth(3);
     Line15->setColor(QApplication::palette("QMenuBar").color(QPalette::Window));
 
     Image15 = Frame4Client->addImage(QStringLiteral("Image15"), QStringLiteral(":/room/sun.svg"), 3540, 315, 390, 345);
@@ -302,7 +303,7 @@ void Form4::buildChartMarkers()
     for (const ProcessMarker &m : kProcessLines) {
         SurfaceLine *line = Picture2->addLine(indexed("Line4", m.index), 0, 0, 0, 0);
         line->setColor(QColor(m.color));
-        line->setWidth(2);
+        line->setPenWidth(2);
         Line4[size_t(m.index)] = line;
     }
     for (const ProcessLetter &l : kProcessLetters) {

@@ -48,7 +48,7 @@ void frmAbout::buildControls(Surface *client)
     // Back to front: the engraved separator's light line, its dark line, the labels.
     Line1[0] = client->addLine(indexed("Line1", 0), 165, 2100, 5714, 2100);
     Line1[0]->setColor(classic::kHighlight);
-    Line1[0]->setWidth(2);
+    Line1[0]->setPenWidth(2);
     Line1[1] = client->addLine(indexed("Line1", 1), 135, 2085, 5699, 2085);
     Line1[1]->setColor(classic::kShadow);
 

@@ -109,7 +109,7 @@ void frmSplash::buildTitle()
     Line1[0]->setColor(kInactiveTitleBar);
     Line1[1] = Frame1->addLine(indexed("Line1", 1), 315, 1230, 6585, 1230);
     Line1[1]->setColor(QColor(64, 64, 64));
-    Line1[1]->setWidth(2);
+    Line1[1]->setPenWidth(2);
 
     // The series title over its shadow, 30 twips down and to the right.
     Label2 = addCaption(Frame1, QStringLiteral("Label2"), QStringLiteral("Zelmora"), 1635, 630, uiFont(32),

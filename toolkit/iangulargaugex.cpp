@@ -2,6 +2,7 @@
 
 #include "number_format.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -9,9 +10,36 @@
 #include <cmath>
 
 namespace {
-constexpr double kFace = 0.86;             // face radius as a part of the bezel radius
-constexpr double kSmallestLabelFace = 30;  // face radius (px) from which tick numbers are written
-constexpr double kSmallestMinorTicksFace = 18;  // ... and from which minor ticks are drawn
+constexpr double kFace = 0.86;        // face radius as a part of the bezel radius
+constexpr double kScaleArc = 0.93;    // radius of the scale arc, as a part of the face radius
+constexpr double kMajorTick = 0.24;   // ... length of a major tick
+constexpr double kMinorTick = 0.14;   // ... of a minor tick
+constexpr double kNumberSize = 0.2;   // ... text size of the numbers
+constexpr double kUnitSize = 0.22;    // ... of the unit label
+constexpr double kUnitDrop = 0.72;    // ... how far below the centre the unit label stands
+constexpr double kHub = 0.11;         // ... hub radius
+constexpr int kSmallestTextPixels = 6;
+constexpr double kNumberSpacing = 0.4;   // least gap between two numbers, in their text size
+constexpr double kUnitClearance = 0.15;  // ... between a number and the unit label
+constexpr double kSmallestMinorTicksFace = 18;  // face radius (px) from which minor ticks are drawn
+
+// The box of `text` in `metrics` centred at `centre`: its advance wide and
+// as high as a capital (digits and "bar" fill that height), with the
+// baseline origin that puts the text there.
+iAngularGaugeX::ScaleNumber textAround(const QFontMetricsF &metrics, const QString &text, QPointF centre)
+{
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.capHeight());
+    const QRectF box(centre - QPointF(size.width() / 2, size.height() / 2), size);
+    return {text, box.bottomLeft(), box};
+}
+
+// Small text stays crisp when its baseline starts on a device pixel.
+void drawSmallText(QPainter &painter, const iAngularGaugeX::ScaleNumber &text)
+{
+    const double scale = instrument::deviceScale(painter);
+    const QPointF origin(std::round(text.origin.x() * scale) / scale, std::round(text.origin.y() * scale) / scale);
+    painter.drawText(origin, text.text);
+}
 } // namespace
 
 iAngularGaugeX::iAngularGaugeX(QWidget *parent)
@@ -109,23 +137,14 @@ void iAngularGaugeX::paintStatic(QPainter &painter) const
     painter.drawEllipse(c, face, face);
 
     paintTicks(painter, face);
-    if (face >= kSmallestLabelFace)
-        paintTickLabels(painter, face);
-
-    if (!m_label.isEmpty()) {
-        QFont f = font();
-        f.setPixelSize(std::max(7, int(std::lround(face * 0.22))));
-        painter.setFont(f);
-        painter.setPen(m_tickColor);
-        const QRectF box(c.x() - face, c.y() + face * 0.2, 2 * face, face * 0.6);
-        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, m_label);
-    }
+    paintScaleNumbers(painter);
+    paintUnitLabel(painter);
 }
 
 void iAngularGaugeX::paintTicks(QPainter &painter, double face) const
 {
     const QPointF c = centre();
-    const double outer = face * 0.93;
+    const double outer = face * kScaleArc;
     const double major = std::clamp(face * 0.06, 1.0, 2.2);
     const QVector<double> ticks = instrument::majorTicks(m_minimum, m_maximum, 0);
 
@@ -141,31 +160,122 @@ void iAngularGaugeX::paintTicks(QPainter &painter, double face) const
             if (v < lowest - 1e-9 * std::abs(step))
                 continue;
             const double a = angleOfValue(v);
-            painter.drawLine(instrument::polar(c, outer - face * 0.14, a), instrument::polar(c, outer, a));
+            painter.drawLine(instrument::polar(c, outer - face * kMinorTick, a), instrument::polar(c, outer, a));
         }
     }
     painter.setPen(QPen(m_tickColor, major, Qt::SolidLine, Qt::FlatCap));
     for (double tick : ticks) {
         const double a = angleOfValue(tick);
-        painter.drawLine(instrument::polar(c, outer - face * 0.24, a), instrument::polar(c, outer, a));
+        painter.drawLine(instrument::polar(c, outer - face * kMajorTick, a), instrument::polar(c, outer, a));
     }
 }
 
-void iAngularGaugeX::paintTickLabels(QPainter &painter, double face) const
+QFont iAngularGaugeX::numberFont() const
+{
+    QFont f = font();
+    f.setPixelSize(std::max(kSmallestTextPixels, int(std::lround(radius() * kFace * kNumberSize))));
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    return f;
+}
+
+QFont iAngularGaugeX::unitFont() const
+{
+    QFont f = font();
+    f.setPixelSize(std::max(kSmallestTextPixels, int(std::lround(radius() * kFace * kUnitSize))));
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    return f;
+}
+
+iAngularGaugeX::ScaleNumber iAngularGaugeX::unitLabel() const
+{
+    const double face = radius() * kFace;
+    return textAround(QFontMetricsF(unitFont()), m_label, centre() + QPointF(0, face * kUnitDrop));
+}
+
+QRectF iAngularGaugeX::unitLabelBox() const
+{
+    return m_label.isEmpty() ? QRectF() : unitLabel().box;
+}
+
+// Each number stands just inside its tick, its box touching the circle
+// through the ticks' inner ends.
+QVector<iAngularGaugeX::ScaleNumber> iAngularGaugeX::scaleNumbers() const
 {
     const QPointF c = centre();
-    QFont f = font();
-    f.setPixelSize(int(std::lround(face * 0.16)));
-    painter.setFont(f);
-    painter.setPen(m_tickColor);
-    const QFontMetricsF metrics = painter.fontMetrics();
+    const double face = radius() * kFace;
+    const double inside = face * (kScaleArc - kMajorTick) - std::max(0.5, face * 0.03);
+    const QFont font = numberFont();
+    const QFontMetricsF metrics(font);
+    QVector<ScaleNumber> all;
     for (double tick : instrument::majorTicks(m_minimum, m_maximum, 0)) {
         const QString text = instrument::tickText(tick);
-        const QSizeF box(metrics.horizontalAdvance(text), metrics.height());
-        const double distance = face * 0.93 - face * 0.24 - std::max(box.width(), box.height()) * 0.6;
-        const QPointF at = instrument::polar(c, distance, angleOfValue(tick));
-        painter.drawText(QRectF(at - QPointF(box.width() / 2, box.height() / 2), box), Qt::AlignCenter, text);
+        const QSizeF size(metrics.horizontalAdvance(text), metrics.capHeight());
+        const double a = angleOfValue(tick);
+        const QPointF towards = instrument::polar({}, 1, a);
+        const double reach = (std::abs(towards.x()) * size.width() + std::abs(towards.y()) * size.height()) / 2;
+        all.append(textAround(metrics, text, instrument::polar(c, inside - reach, a)));
     }
+
+    const qsizetype intervals = std::max<qsizetype>(1, all.size() - 1);
+    for (qsizetype every = 1; every <= intervals; ++every) {
+        if (intervals % every != 0)
+            continue;
+        QVector<ScaleNumber> chosen;
+        for (qsizetype i = 0; i < all.size(); i += every)
+            chosen.append(all[i]);
+        if (standApart(chosen, font.pixelSize()))
+            return chosen;
+    }
+    return {};
+}
+
+// Whether the numbers, in text `em` pixels high, stand well apart from each
+// other, clear of the unit label and the hub, within the scale arc.
+bool iAngularGaugeX::standApart(const QVector<ScaleNumber> &numbers, double em) const
+{
+    const QPointF c = centre();
+    const double face = radius() * kFace;
+    const double hub = std::max(1.2, face * kHub);
+    const auto overHub = [&](const QRectF &box) {
+        const QPointF nearest(std::clamp(c.x(), box.left(), box.right()), std::clamp(c.y(), box.top(), box.bottom()));
+        return QLineF(c, nearest).length() < hub;
+    };
+    const QRectF unit = unitLabelBox();
+    const auto within = [](const QRectF &a, const QRectF &b, double distance) {
+        return !b.isEmpty() && a.adjusted(-distance, -distance, distance, distance).intersects(b);
+    };
+    const auto onFace = [&](const QRectF &box) {
+        for (const QPointF &corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            if (QLineF(c, corner).length() > face * kScaleArc)
+                return false;
+        return true;
+    };
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        const QRectF &box = numbers[i].box;
+        if (!onFace(box) || overHub(box) || within(box, unit, em * kUnitClearance))
+            return false;
+        for (qsizetype j = i + 1; j < numbers.size(); ++j)
+            if (within(box, numbers[j].box, em * kNumberSpacing))
+                return false;
+    }
+    return true;
+}
+
+void iAngularGaugeX::paintScaleNumbers(QPainter &painter) const
+{
+    painter.setFont(numberFont());
+    painter.setPen(m_tickColor);
+    for (const ScaleNumber &number : scaleNumbers())
+        drawSmallText(painter, number);
+}
+
+void iAngularGaugeX::paintUnitLabel(QPainter &painter) const
+{
+    if (m_label.isEmpty())
+        return;
+    painter.setFont(unitFont());
+    painter.setPen(m_tickColor);
+    drawSmallText(painter, unitLabel());
 }
 
 void iAngularGaugeX::paintMoving(QPainter &painter) const
@@ -190,7 +300,7 @@ void iAngularGaugeX::paintMoving(QPainter &painter) const
     painter.drawPath(needle);
     painter.restore();
 
-    const double hub = std::max(1.2, face * 0.11);
+    const double hub = std::max(1.2, face * kHub);
     QRadialGradient cap(c - QPointF(hub * 0.3, hub * 0.3), hub);
     cap.setColorAt(0.0, QColor(0x90, 0x90, 0x90));
     cap.setColorAt(1.0, QColor(0x20, 0x20, 0x20));

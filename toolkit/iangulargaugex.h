@@ -5,8 +5,10 @@
 #include <QColor>
 
 // Round dial gauge (the pressure gauges of the refrigerant circuit): a chrome
-// bezel, a white face with major and minor ticks along an arc, the unit label
-// ("bar") under the hub and a needle.
+// bezel, a white face with major and minor ticks along an arc, numbers inside
+// the ticks, the unit label ("bar") under the hub and a needle. A small dial
+// numbers only every second, fourth, ... major tick from the first to the
+// last, so that its numbers stay legible and apart.
 // The arc follows the instruments' angle convention: degrees counter-clockwise
 // from 3 o'clock, the span running clockwise from the start. The default arc
 // starts at 225 (lower left) and spans 270 degrees to -45 (lower right); an arc
@@ -37,6 +39,22 @@ public:
 
     QSize sizeHint() const override;
 
+    // A number on the scale: its text, where its baseline starts and its box
+    // (its advance wide, a capital high), in logical pixels of the widget.
+    struct ScaleNumber
+    {
+        QString text;
+        QPointF origin;
+        QRectF box;
+    };
+    // The numbers the scale shows at its present size: at every k-th major
+    // tick from the first to the last, for the smallest k at which they stand
+    // apart, clear of the unit label and the hub, on the face; none if even
+    // the scale's two ends do not fit.
+    QVector<ScaleNumber> scaleNumbers() const;
+    // The unit label's box (empty without a label).
+    QRectF unitLabelBox() const;
+
 protected:
     void paintStatic(QPainter &painter) const override;
     void paintMoving(QPainter &painter) const override;
@@ -47,7 +65,12 @@ private:
     double radius() const;          // outer radius of the bezel
     double angleOfValue(double value) const;
     void paintTicks(QPainter &painter, double faceRadius) const;
-    void paintTickLabels(QPainter &painter, double faceRadius) const;
+    void paintScaleNumbers(QPainter &painter) const;
+    void paintUnitLabel(QPainter &painter) const;
+    QFont numberFont() const;
+    QFont unitFont() const;
+    ScaleNumber unitLabel() const;
+    bool standApart(const QVector<ScaleNumber> &numbers, double em) const;
 
     double m_position = 0.0;
     double m_minimum = 0.0;

@@ -1,6 +1,7 @@
 #include "surface_items.h"
 
 #include "surface.h"
+#include "symbol_font.h"
 #include "twips.h"
 
 #include <QFontMetricsF>
@@ -284,6 +285,16 @@ QRectF SurfaceLabel::textRect() const
     return m_border ? box().adjusted(1, 1, -1, -1) : box();
 }
 
+QString SurfaceLabel::shownText() const
+{
+    return isSymbolFont(m_font) ? symbolFontText(Caption()) : Caption();
+}
+
+QFont SurfaceLabel::shownFont() const
+{
+    return isSymbolFont(m_font) ? symbolFontFace(m_font) : m_font;
+}
+
 // The caption's extent in logical pixels: the wrapped height (width unused)
 // with word wrap, else the natural width and at least a line's height.
 QSizeF SurfaceLabel::textSize()
@@ -292,12 +303,13 @@ QSizeF SurfaceLabel::textSize()
     if (m_measured && m_measured->caption == Caption() && m_measured->font == m_font
         && m_measured->flags == textFlags() && m_measured->wrapWidth == wrapWidth)
         return m_measured->size;
-    const QFontMetricsF metrics(m_font);
+    const QFontMetricsF metrics(shownFont());
+    const QString text = shownText();
     QSizeF size;
     if (m_wordWrap) {
-        size.setHeight(metrics.boundingRect(QRectF(0, 0, wrapWidth, 1e6), textFlags(), Caption()).height());
+        size.setHeight(metrics.boundingRect(QRectF(0, 0, wrapWidth, 1e6), textFlags(), text).height());
     } else {
-        size = metrics.size(0, Caption());
+        size = metrics.size(0, text);
         size.setHeight(std::max(size.height(), metrics.height()));
     }
     m_measured = TextMeasure{Caption(), m_font, textFlags(), wrapWidth, size};
@@ -333,9 +345,9 @@ void SurfaceLabel::paint(QPainter &painter, qreal) const
     }
     if (Caption().isEmpty())
         return;
-    painter.setFont(m_font);
+    painter.setFont(shownFont());
     painter.setPen(m_foreColor);
-    painter.drawText(textRect(), textFlags(), Caption());
+    painter.drawText(textRect(), textFlags(), shownText());
 }
 
 // ---------------------------------------------------------------- SurfaceImage

@@ -149,7 +149,7 @@ public:
     void setY2(float y) { assign(m_y2, y); }
 
     void setColor(const QColor &color) { assign(m_color, color); }
-    void setWidth(int pixels) { assign(m_penWidth, pixels); }   // hides SurfaceItem::setWidth
+    void setPenWidth(int pixels) { assign(m_penWidth, pixels); }
     void setStyle(Qt::PenStyle style) { assign(m_style, style); }
     QColor color() const { return m_color; }
     int penWidth() const { return m_penWidth; }
@@ -215,7 +215,8 @@ private:
 // transparent label without caption and border draws nothing but still takes
 // the pointer and shows its tooltip (a hot spot for hover help). With
 // auto-size the box fits the text: width and height without word wrap, the
-// height alone with it.
+// height alone with it. In the Symbol font the caption keeps its Latin text
+// and shows as Greek letters (symbol_font.h).
 class SurfaceLabel : public SurfaceItem
 {
     Q_OBJECT
@@ -254,6 +255,9 @@ private:
 
     int textFlags() const;
     QRectF textRect() const;
+    // The text drawn and the face it is drawn in.
+    QString shownText() const;
+    QFont shownFont() const;
     QSizeF textSize();
 
     QFont m_font;

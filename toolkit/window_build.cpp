@@ -1,6 +1,7 @@
 #include "window_build.h"
 
 #include "surface.h"
+#include "symbol_font.h"
 #include "twips.h"
 
 #include <QLineEdit>
@@ -139,9 +140,11 @@ QLineEdit *addReadoutBox(Surface *surface, const QString &name, double left, dou
 }
 
 SurfaceLabel *addReadoutCaption(Surface *surface, const QString &name, const QString &caption, double left,
-                                double top)
+                                double top, CaptionFace face)
 {
-    return addCaption(surface, name, caption, left, top, condensedFont(kReadoutCaptionPixels));
+    const QFont font = face == CaptionFace::Symbol ? symbolFont(kReadoutCaptionPixels)
+                                                   : condensedFont(kReadoutCaptionPixels);
+    return addCaption(surface, name, caption, left, top, font);
 }
 
 } // namespace winbuild

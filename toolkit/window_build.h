@@ -103,9 +103,14 @@ SurfaceLabel *addHotSpot(Surface *surface, const QString &name, double left, dou
 QLineEdit *addReadoutBox(Surface *surface, const QString &name, double left, double top, double width,
                          double height);
 
+// The face of a readout box's caption: the readouts' narrow face, or the
+// Symbol font at the same size for a caption that reads as Greek ("f=" shows
+// as "φ=").
+enum class CaptionFace { Narrow, Symbol };
+
 // A readout box's caption, in a face that ends where its box begins.
 SurfaceLabel *addReadoutCaption(Surface *surface, const QString &name, const QString &caption, double left,
-                                double top);
+                                double top, CaptionFace face = CaptionFace::Narrow);
 
 // A readout box of a window and its caption on its left, an element of a
 // caption array.
@@ -118,6 +123,7 @@ struct ReadoutDesign
     const char *text;   // UTF-8
     double captionLeft, captionTop;
     double left, top, width, height;
+    CaptionFace captionFace = CaptionFace::Narrow;
 };
 
 // Adds each readout's caption, "<captionArray>(<caption>)", and then its box,
@@ -129,7 +135,7 @@ void addReadouts(Window &window, Surface *surface, const ReadoutDesign<Window> (
     for (const ReadoutDesign<Window> &r : readouts) {
         captions.at(std::size_t(r.caption)) = addReadoutCaption(surface, indexed(captionArray, r.caption),
                                                                 QString::fromUtf8(r.text), r.captionLeft,
-                                                                r.captionTop);
+                                                                r.captionTop, r.captionFace);
         window.*r.box = addReadoutBox(surface, QLatin1String(r.name), r.left, r.top, r.width, r.height);
     }
 }

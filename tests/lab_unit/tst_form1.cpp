@@ -2,6 +2,7 @@
 
 #include "sstab.h"
 #include "surface.h"
+#include "symbol_font.h"
 #include "twips.h"
 #include "updown.h"
 
@@ -76,6 +77,8 @@ private slots:
     void captionsFitTheirBoxes();
     void readoutTextsFitTheirBoxes_data();
     void readoutTextsFitTheirBoxes();
+    void greekCaptionsInTheSymbolFont_data();
+    void greekCaptionsInTheSymbolFont();
     void boxesOnChartCountFromInsideTheBorder();
     void rendersEveryTab();
 };
@@ -278,8 +281,6 @@ void Form1Test::startState_data()
         {"Line8", "X2", 3300.0}, {"Line8", "Y2", 4020.0},
         {"Line9", "shown", true}, {"Line9", "X1", 1365.0}, {"Line9", "Y1", 4005.0},
         {"Line9", "X2", 1365.0}, {"Line9", "Y2", 5000.0},
-        // The captions that read as Greek letters.
-        {"Label8(10)", "Caption", "φ="}, {"Label8(14)", "Caption", "ρ="}, {"Label8(4)", "Caption", "μ="},
         // Tabs in front.
         {"SSTab1", "Tab", 4}, {"SSTab2", "Tab", 2},
     };
@@ -529,6 +530,29 @@ void Form1Test::readoutTextsFitTheirBoxes()
     QVERIFY2(metrics.horizontalAdvance(text) <= contents.width() - 4,
              qPrintable(QStringLiteral("%1 px in %2").arg(metrics.horizontalAdvance(text)).arg(contents.width() - 4)));
     QVERIFY(metrics.height() <= contents.height() + 2);
+}
+
+void Form1Test::greekCaptionsInTheSymbolFont_data()
+{
+    QTest::addColumn<int>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("relative humidity") << 10 << "f=" << QStringLiteral("φ=");
+    QTest::newRow("density") << 14 << "r=" << QStringLiteral("ρ=");
+    QTest::newRow("degree of saturation") << 4 << "m=" << QStringLiteral("μ=");
+}
+
+// The captions keep their design text in the Symbol font, and read as Greek.
+void Form1Test::greekCaptionsInTheSymbolFont()
+{
+    QFETCH(int, caption);
+    Form1 form;
+    const SurfaceLabel *label = form.Label8[size_t(caption)];
+    QCOMPARE(label->objectName(), indexed("Label8", caption));
+    QTEST(label->Caption(), "text");
+    QVERIFY(isSymbolFont(label->font()));
+    QCOMPARE(label->font().pixelSize(), form.Label8[7]->font().pixelSize());
+    QTEST(symbolFontText(label->Caption()), "shown");
 }
 
 void Form1Test::boxesOnChartCountFromInsideTheBorder()

@@ -87,15 +87,41 @@ QString barsShown(const Form1 &form)
     return shown;
 }
 
+bool isReadout(const Reading &r)
+{
+    return QLatin1String(r.control).startsWith(QLatin1String("itext1"));
+}
+
+// What stands on the scheme, the chart and the diagram: every display the run
+// writes but the warning line, the read-outs and the cycle table.
+QVariantList positions(const Form1 &form)
+{
+    QVariantList values{barsShown(form)};
+    for (const Reading &r : kDesignReadings) {
+        if (!isReadout(r))
+            values << read(form, QLatin1String(r.control), r.property);
+    }
+    return values;
+}
+
 // Everything the run writes.
 QVariantList snapshot(const Form1 &form)
 {
-    QVariantList values{form.Text23->text(), barsShown(form)};
-    for (const Reading &r : kDesignReadings)
-        values << read(form, QLatin1String(r.control), r.property);
+    QVariantList values{form.Text23->text(), positions(form)};
+    for (const Reading &r : kDesignReadings) {
+        if (isReadout(r))
+            values << read(form, QLatin1String(r.control), r.property);
+    }
     for (const auto &cell : kDesignCells)
         values << form.Text7[size_t(cell.first)]->text();
     return values;
+}
+
+// "23.5" where the decimal separator is a comma, "23,5" where it is a point.
+QString withForeignSeparator(const char *whole, const char *fraction)
+{
+    const QString foreign = QLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(",");
+    return QLatin1String(whole) + foreign + QLatin1String(fraction);
 }
 
 } // namespace
@@ -107,8 +133,9 @@ class Form1FunciTest : public QObject
 private slots:
     void designRunDisplays();
     void outdoorInstrumentsUntouched();
-    void textThatIsNotANumberSkipsTheRun_data();
-    void textThatIsNotANumberSkipsTheRun();
+    void textThatIsNotANumberStopsTheRun_data();
+    void textThatIsNotANumberStopsTheRun();
+    void stoppedRunBlanksExactlyTheRunsFigures();
     void warningAppearsAndDisappears();
     void elementBarsFollowSelectors();
     void missingWetBulbShowsNoReading();
@@ -152,41 +179,117 @@ void Form1FunciTest::outdoorInstrumentsUntouched()
     QCOMPARE(read(form, "ter(1)", "position").toDouble(), 23.0);
 }
 
-void Form1FunciTest::textThatIsNotANumberSkipsTheRun_data()
+void Form1FunciTest::textThatIsNotANumberStopsTheRun_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("dry bulb, letters") << "Text4" << "abc";
-    QTest::newRow("wet bulb, empty") << "Text1" << "";
-    QTest::newRow("pressure, trailing letter") << "Text3" << "1013x";
-    QTest::newRow("superheat, two numbers") << "Text8" << "6 7";
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("warning");
+
+    const QString decimals = QStringLiteral("«%1»").arg(QLocale().decimalPoint());
+    const auto one = [&decimals](const char *name) {
+        return QStringLiteral(" No se puede calcular: el dato de «%1» no es un número (decimales con %2).")
+            .arg(QString::fromUtf8(name), decimals);
+    };
+    const auto several = [&decimals](const char *names) {
+        return QStringLiteral(" No se puede calcular: los datos de %1 no son números (decimales con %2).")
+            .arg(QString::fromUtf8(names), decimals);
+    };
+    QTest::newRow("dry bulb, letters") << QStringList{"Text4"} << QStringList{"abc"} << one("Temperatura ambiente");
+    QTest::newRow("dry bulb, foreign decimal separator")
+        << QStringList{"Text4"} << QStringList{withForeignSeparator("23", "5")} << one("Temperatura ambiente");
+    QTest::newRow("wet bulb, empty") << QStringList{"Text1"} << QStringList{""} << one("Temperatura de Bulbo H.");
+    QTest::newRow("pressure, trailing letter")
+        << QStringList{"Text3"} << QStringList{"1013x"} << one("Presión barométrica");
+    QTest::newRow("superheat, two numbers")
+        << QStringList{"Text8"} << QStringList{"6 7"} << one("Sobrecalentamiento evaporador");
+    QTest::newRow("dry and wet bulb") << QStringList{"Text1", "Text4"} << QStringList{"-", "nan"}
+                                      << several("«Temperatura ambiente» y «Temperatura de Bulbo H.»");
+    QTest::newRow("all four, named in the tab's order")
+        << QStringList{"Text8", "Text1", "Text4", "Text3"} << QStringList{"x", "inf", " ", "1.013,0"}
+        << several("«Presión barométrica», «Temperatura ambiente», «Temperatura de Bulbo H.» y "
+                   "«Sobrecalentamiento evaporador»");
 }
 
-// Every display keeps what the last complete run wrote; no recalculation is
-// announced; the next run with a number goes through.
-void Form1FunciTest::textThatIsNotANumberSkipsTheRun()
+// The warning line names the boxes; the read-outs and the cycle table show no
+// figures, since none would match the inputs; everything that stands on the
+// scheme, the chart and the diagram stays; no recalculation is announced. The
+// next run with numbers goes through and empties the warning line.
+void Form1FunciTest::textThatIsNotANumberStopsTheRun()
 {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, warning);
     Form1 form;
     designPowers(form);
     form.funci();
-    const QVariantList before = snapshot(form);
-    QLineEdit *edit = form.findChild<QLineEdit *>(box);
-    const QString number = edit->text();
+    const QVariantList design = snapshot(form);
+    const QVariantList standing = positions(form);
+    QStringList numbers;
+    for (int i = 0; i < boxes.size(); ++i) {
+        QLineEdit *edit = form.findChild<QLineEdit *>(boxes[i]);
+        numbers << edit->text();
+        edit->setText(texts[i]);
+    }
 
-    edit->setText(text);
     form.SteamPower = 4.25;   // a run would change nearly every display
     form.PreheatPower = 0.0;
     QSignalSpy recalculated(&form, &Form1::unitRecalculated);
     form.funci();
     QCOMPARE(recalculated.count(), 0);
-    QCOMPARE(snapshot(form), before);
+    QCOMPARE(form.Text23->text(), warning);
+    QCOMPARE(form.Text23->cursorPosition(), 0);
+    for (const Reading &r : kDesignReadings) {
+        if (isReadout(r))
+            QCOMPARE(form.findChild<iAnalogDisplayX *>(r.control)->text(), noReading());
+    }
+    for (const auto &cell : kDesignCells)
+        QCOMPARE(form.Text7[size_t(cell.first)]->text(), noReading());
+    QCOMPARE(positions(form), standing);
 
-    edit->setText(number);
+    for (int i = 0; i < boxes.size(); ++i)
+        form.findChild<QLineEdit *>(boxes[i])->setText(numbers[i]);
+    designPowers(form);
     form.funci();
     QCOMPARE(recalculated.count(), 1);
-    QVERIFY(snapshot(form) != before);
+    QCOMPARE(snapshot(form), design);
+}
+
+// The figures a stopped run takes away are exactly those a run writes: the
+// outdoor read-outs and the cells a run leaves alone keep what they hold.
+void Form1FunciTest::stoppedRunBlanksExactlyTheRunsFigures()
+{
+    Form1 form;
+    const auto mark = [&form] {
+        for (iAnalogDisplayX *readout : form.itext1)
+            readout->setValue(-99);
+        for (QLineEdit *cell : form.Text7)
+            cell->setText(QStringLiteral("x"));
+    };
+    const auto unmarked = [&form] {
+        QStringList names;
+        for (const iAnalogDisplayX *readout : form.itext1) {
+            if (readout->value() != -99)
+                names << readout->objectName();
+        }
+        for (const QLineEdit *cell : form.Text7) {
+            if (cell->text() != QLatin1String("x"))
+                names << cell->objectName();
+        }
+        return names;
+    };
+    mark();
+    form.funci();
+    const QStringList written = unmarked();
+    QCOMPARE(written.size(), 13 + 16);
+
+    mark();
+    form.Text8->setText(QStringLiteral("seis"));
+    form.funci();
+    QCOMPARE(unmarked(), written);
+    for (const QString &name : written) {
+        const auto *readout = form.findChild<iAnalogDisplayX *>(name);
+        QCOMPARE(readout ? readout->text() : form.findChild<QLineEdit *>(name)->text(), noReading());
+    }
 }
 
 void Form1FunciTest::warningAppearsAndDisappears()
@@ -199,6 +302,7 @@ void Form1FunciTest::warningAppearsAndDisappears()
              QStringLiteral(" Se han alcanzado condiciones de sobresaturación en el aire. Revise los "
                             "parámetros de funcionamiento. Se puede solucionar reduciendo la inyección "
                             "de vapor o precalentando el aire más intensamente."));
+    QCOMPARE(form.Text23->cursorPosition(), 0);   // the long warning is read from its start
     QVERIFY(std::abs(form.itext1[2]->value() - 31.65) < 1e-9);
 
     form.PreheatPower = 1.92;

@@ -7,6 +7,8 @@
 #include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "ithermometerx.h"
+#include "number_format.h"
+#include "sstab.h"
 #include "surface_items.h"
 #include "updown.h"
 
@@ -77,6 +79,37 @@ QList<double> outdoorInstruments(const Form1 &form)
     return values;
 }
 
+// Replaces the text of a box on the "Datos" tab by typing.
+void typeInto(Form1 &form, QLineEdit *box, const QString &text)
+{
+    form.SSTab1->setTab(0);
+    box->clear();
+    QTest::keyClicks(box, text);
+    QCOMPARE(box->text(), text);
+}
+
+// One recalculation through the knob, a step control or a selector.
+void operate(Form1 &form, const QString &control)
+{
+    if (control == "iKnobX1")
+        QTest::keyClick(form.iKnobX1, Qt::Key_Up);
+    else if (control == "UpDown3")
+        clickArrow(form.UpDown3, true);
+    else
+        QTest::mouseClick(form.vapor1, Qt::LeftButton, {}, form.vapor1->labelRect(2).center().toPoint());
+}
+
+// What the running unit's read-outs and cycle table show.
+QStringList figures(const Form1 &form)
+{
+    QStringList shown;
+    for (size_t i = 2; i < form.itext1.size(); ++i)
+        shown << form.itext1[i]->text();
+    for (const QLineEdit *cell : form.Text7)
+        shown << cell->text();
+    return shown;
+}
+
 } // namespace
 
 class Form1HandlersTest : public QObject
@@ -94,6 +127,8 @@ private slots:
     void outdoorTemperatureCoupling();
     void knobAndStepControlsRecalculateOnlyWhileOn_data();
     void knobAndStepControlsRecalculateOnlyWhileOn();
+    void switchingOnWithTextThatIsNotANumber_data();
+    void switchingOnWithTextThatIsNotANumber();
 };
 
 void Form1HandlersTest::switchOnRunsOnceWithSelectorPowers_data()
@@ -348,6 +383,65 @@ void Form1HandlersTest::knobAndStepControlsRecalculateOnlyWhileOn()
         QCOMPARE((control == "UpDown1" ? form.Text3 : form.Text8)->text(), control == "UpDown1" ? "1014" : "7");
     }
     QCOMPARE(int(runs.size()), on ? 1 : 0);
+}
+
+void Form1HandlersTest::switchingOnWithTextThatIsNotANumber_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("corrected");
+    QTest::addColumn<QString>("control");
+
+    // The locale's decimal separator makes a number, the other one does not.
+    const QString separator = QLocale().decimalPoint();
+    const QString foreign = separator == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(",");
+    QTest::newRow("letters, knob step") << "abc" << "23" << "iKnobX1";
+    QTest::newRow("foreign separator, superheat step") << "23" + foreign + "5" << "23" + separator + "5" << "UpDown3";
+    QTest::newRow("letters, steam ramp") << "abc" << "26" + separator + "25" << "vapor1";
+}
+
+// Switched on with no number in the dry bulb box, the unit names the box on
+// the warning line and its read-outs and cycle table show no figures, neither
+// design values nor any from an earlier run. A number typed in takes effect at
+// the next recalculation, which shows what a unit started with that number
+// would show.
+void Form1HandlersTest::switchingOnWithTextThatIsNotANumber()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, corrected);
+    QFETCH(QString, control);
+    Form1 form;
+    show(form);
+    QTest::mouseClick(form.interruptor, Qt::LeftButton);   // an earlier run...
+    QTest::mouseClick(form.interruptor, Qt::LeftButton);   // ...and its read-outs
+    typeInto(form, form.Text4, typed);
+    std::vector<Powers> runs;
+    recordRuns(form, runs);
+
+    QTest::mouseClick(form.interruptor, Qt::LeftButton);
+    QVERIFY(runs.empty());
+    verifyRunningUnitShown(form, true);
+    QVERIFY2(form.Text23->text().startsWith(
+                 QStringLiteral(" No se puede calcular: el dato de «Temperatura ambiente» no es un número")),
+             qPrintable(form.Text23->text()));
+    for (size_t i = 2; i < form.itext1.size(); ++i)
+        QCOMPARE(form.itext1[i]->text(), noReading());
+    for (size_t i : {0, 1, 3, 6, 7, 9, 11, 12, 14, 16, 17, 19, 20, 26, 29, 32})
+        QCOMPARE(form.Text7[i]->text(), noReading());
+
+    typeInto(form, form.Text4, corrected);
+    QVERIFY(runs.empty());
+    QVERIFY(!form.Text23->text().isEmpty());
+    operate(form, control);
+    QVERIFY(!runs.empty());
+
+    Form1 reference;
+    show(reference);
+    typeInto(reference, reference.Text4, corrected);
+    QTest::mouseClick(reference.interruptor, Qt::LeftButton);
+    operate(reference, control);
+    QCOMPARE(form.Text23->text(), QString());
+    QVERIFY(!figures(reference).contains(noReading()));
+    QCOMPARE(figures(form), figures(reference));
 }
 
 QTEST_MAIN(Form1HandlersTest)

@@ -1,4 +1,5 @@
 #include "ph_diagram_picture.h"
+#include "picture_cache.h"
 
 #include <QtTest>
 
@@ -146,6 +147,10 @@ void PhDiagramPictureTest::keepsOnePicturePerRatio()
     QCOMPARE(once.devicePixelRatio(), qreal(2));
     QCOMPARE(phDiagramPicture(1).devicePixelRatio(), qreal(1));
     QCOMPARE(once.size(), QSize(528, 452));
+    // A picture box shows these very pixels, not a copy of its own.
+    PictureCache box;
+    box.setRenderer(&phDiagramPicture);
+    QCOMPARE(box.pixmap(2).toImage().constBits(), once.constBits());
 }
 
 void PhDiagramPictureTest::saturationLinesCarryDomeColour_data()

@@ -2,6 +2,7 @@
 
 #include "chart_calibration.h"
 #include "moist_air.h"
+#include "picture_cache.h"
 #include "twips.h"
 
 #include <QtTest>
@@ -100,6 +101,10 @@ void PsychChartPictureTest::cachedPerPixelRatio()
     const QImage once = chart::psychrometricChartPicture(2);
     QCOMPARE(chart::psychrometricChartPicture(2).cacheKey(), once.cacheKey());
     QVERIFY(chart::psychrometricChartPicture(1).cacheKey() != once.cacheKey());
+    // The picture boxes of both windows show these very pixels, not a copy each.
+    PictureCache box;
+    box.setRenderer(&chart::psychrometricChartPicture);
+    QCOMPARE(box.pixmap(2).toImage().constBits(), once.constBits());
 }
 
 QTEST_MAIN(PsychChartPictureTest)

@@ -4,6 +4,7 @@
 #include "ithermometerx.h"
 #include "number_format.h"
 #include "surface.h"
+#include "symbol_font.h"
 #include "twips.h"
 #include "updown.h"
 
@@ -147,6 +148,8 @@ private slots:
     void hoverHelpShowsOverItsElement_data();
     void hoverHelpShowsOverItsElement();
     void chartReadoutReadsAtStandardPressure();
+    void greekCaptionsInTheSymbolFont_data();
+    void greekCaptionsInTheSymbolFont();
     void rendersTheWindowAtOneAndTwoTimesScale();
 
 private:
@@ -570,6 +573,27 @@ void Form4Test::chartReadoutReadsAtStandardPressure()
     QCOMPARE(m_form->Line9->color(), QColor(0x80, 0x80, 0xff));
     // The window's own Text24 is the supply flow, not a readout box.
     QCOMPARE(m_form->Text24->text(), decimals(kDesignTexts[2]));
+}
+
+void Form4Test::greekCaptionsInTheSymbolFont_data()
+{
+    QTest::addColumn<int>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("relative humidity") << 10 << "f=" << QStringLiteral("φ=");
+    QTest::newRow("density") << 14 << "r=" << QStringLiteral("ρ=");
+}
+
+// The captions keep their design text in the Symbol font, and read as Greek.
+void Form4Test::greekCaptionsInTheSymbolFont()
+{
+    QFETCH(int, caption);
+    const SurfaceLabel *label = m_form->Label8[size_t(caption)];
+    QCOMPARE(label->objectName(), QStringLiteral("Label8(%1)").arg(caption));
+    QTEST(label->Caption(), "text");
+    QVERIFY(isSymbolFont(label->font()));
+    QCOMPARE(label->font().pixelSize(), m_form->Label8[7]->font().pixelSize());
+    QTEST(symbolFontText(label->Caption()), "shown");
 }
 
 void Form4Test::rendersTheWindowAtOneAndTwoTimesScale()

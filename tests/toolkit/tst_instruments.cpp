@@ -123,6 +123,9 @@ private slots:
 
     void rockerTogglesByClickAndSpace();
 
+    void gaugeNumbersItsScaleLegiblyAtEverySize_data();
+    void gaugeNumbersItsScaleLegiblyAtEverySize();
+
     void displayFormatsItsNumber_data();
     void displayFormatsItsNumber();
     void displayWrittenWhileHiddenShowsWhenShown();
@@ -438,6 +441,56 @@ void InstrumentsTest::rockerTogglesByClickAndSpace()
     QVERIFY(!rocker->isOn());
     rocker->setOn(false);
     QCOMPARE(spy.count(), 2);
+}
+
+// ---------------------------------------------------------------- the gauge
+
+void InstrumentsTest::gaugeNumbersItsScaleLegiblyAtEverySize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("fewest");
+    QTest::newRow("scheme evaporator") << twips::size(510, 570) << 3;
+    QTest::newRow("scheme condenser") << twips::size(585, 615) << 3;
+    QTest::newRow("medium") << QSize(60, 60) << 5;
+    QTest::newRow("large") << QSize(120, 110) << 5;
+    QTest::newRow("very large") << QSize(300, 300) << 5;
+}
+
+// The scale's numbers run evenly from its first major tick to its last, are
+// drawn, and stand apart from each other and from the unit label, on the face.
+void InstrumentsTest::gaugeNumbersItsScaleLegiblyAtEverySize()
+{
+    QFETCH(QSize, size);
+    iAngularGaugeX gauge;
+    setUpGauge(&gauge, Qt::blue);
+    gauge.setPointerColor(Qt::black);
+    gauge.resize(size);
+
+    const QVector<iAngularGaugeX::ScaleNumber> numbers = gauge.scaleNumbers();
+    QFETCH(int, fewest);
+    QVERIFY2(numbers.size() >= fewest, qPrintable(QString::number(numbers.size())));
+    QCOMPARE(numbers.first().text, QStringLiteral("2"));
+    QCOMPARE(numbers.last().text, QStringLiteral("18"));
+    const double step = QLocale().toDouble(numbers[1].text) - QLocale().toDouble(numbers[0].text);
+    const QPointF centre = QRectF(gauge.rect()).center();
+    const double face = std::min(size.width(), size.height()) / 2.0 * 0.86;
+    const QImage image = render(&gauge, 2);
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        const QRectF box = numbers[i].box;
+        QCOMPARE(QLocale().toDouble(numbers[i].text), 2 + i * step);
+        QVERIFY(box.height() >= 4);   // the capitals of a 6-pixel face at least
+        QVERIFY(!box.intersects(gauge.unitLabelBox()));
+        for (qsizetype j = i + 1; j < numbers.size(); ++j)
+            QVERIFY(!box.intersects(numbers[j].box));
+        for (const QPointF &corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            QVERIFY(QLineF(centre, corner).length() < face);
+        bool inked = false;
+        const QRect pixels = QRectF(box.topLeft() * 2, box.size() * 2).toAlignedRect();
+        for (int y = pixels.top(); y <= pixels.bottom() && !inked; ++y)
+            for (int x = pixels.left(); x <= pixels.right() && !inked; ++x)
+                inked = image.pixelColor(x, y).blue() > 180 && image.pixelColor(x, y).red() < 100;
+        QVERIFY2(inked, qPrintable(numbers[i].text));
+    }
 }
 
 // ------------------------------------------------------------- the read-outs

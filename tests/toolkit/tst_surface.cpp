@@ -1,4 +1,5 @@
 #include "surface.h"
+#include "symbol_font.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -23,6 +24,8 @@ private slots:
     void manyChangesInOneTurnRepaintOnlyTheFirstAndLastPlace();
     void itemShownBetweenChangesLeavesNoTrace();
     void pictureIsRenderedOncePerPixelRatio();
+    void picturesOfOneKeptRenderShareTheirPixels_data();
+    void picturesOfOneKeptRenderShareTheirPixels();
     void fullRepaintOfSixtyItemsIsFast();
     void rendersDemoPicture();
 };
@@ -102,7 +105,7 @@ void fillWithSixtyItems(Surface &surface, const QString &iconPath)
     }
     for (int i = 0; i < 15; ++i) {
         SurfaceLine *line = surface.addLine(QString("Line6(%1)").arg(i), 300 + i * 400, 600, 300 + i * 400 + (i % 3) * 200, 3000);
-        line->setWidth(1 + i % 4);
+        line->setPenWidth(1 + i % 4);
         line->setStyle(i % 5 ? Qt::SolidLine : Qt::DashLine);
         line->setColor(Qt::red);
     }
@@ -458,6 +461,33 @@ void SurfaceTest::pictureIsRenderedOncePerPixelRatio()
     QCOMPARE(twice.pixelColor(190, 150), QColor(Qt::darkGreen));
 }
 
+void SurfaceTest::picturesOfOneKeptRenderShareTheirPixels_data()
+{
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<QColor>("ground");
+    QTest::newRow("opaque") << QImage::Format_RGB32 << QColor(Qt::white);
+    QTest::newRow("see-through") << QImage::Format_ARGB32_Premultiplied << QColor(Qt::transparent);
+}
+
+// Two picture boxes showing a render that is kept (like the chart shown in
+// both windows) hold one copy of its pixels, not one each.
+void SurfaceTest::picturesOfOneKeptRenderShareTheirPixels()
+{
+    QFETCH(QImage::Format, format);
+    QFETCH(QColor, ground);
+    QImage kept(QSize(200, 160), format);
+    kept.setDevicePixelRatio(2);
+    kept.fill(ground);
+    const auto render = [&kept](qreal) { return kept; };
+    PictureCache first, second;
+    first.setRenderer(render);
+    second.setRenderer(render);
+    const QImage shownFirst = first.pixmap(2).toImage();
+    const QImage shownSecond = second.pixmap(2).toImage();
+    QCOMPARE(shownFirst.constBits(), std::as_const(kept).constBits());
+    QCOMPARE(shownSecond.constBits(), std::as_const(kept).constBits());
+}
+
 void SurfaceTest::fullRepaintOfSixtyItemsIsFast()
 {
     QTemporaryDir dir;
@@ -515,10 +545,10 @@ void SurfaceTest::rendersDemoPicture()
     vLine->setStyle(Qt::DashLine);
     vLine->setColor(Qt::blue);
     SurfaceLine *element = surface.addLine("Line6(0)", 300, 2600, 1200, 2600);
-    element->setWidth(4);
+    element->setPenWidth(4);
     element->setColor(Qt::red);
     SurfaceLine *path = surface.addLine("Line4(4)", 600, 600, 1500, 1000);
-    path->setWidth(2);
+    path->setPenWidth(2);
     path->setColor(Qt::magenta);
     surface.drawPoint(1515, 1020, 8, Qt::red);
 
@@ -529,7 +559,8 @@ void SurfaceTest::rendersDemoPicture()
     letter->setFont(bold);
     letter->setForeColor(Qt::blue);
     letter->setAutoSize(true);
-    SurfaceLabel *phi = surface.addLabel("Label8(10)", QStringLiteral("φ="), 300, 300, 100, 195);
+    SurfaceLabel *phi = surface.addLabel("Label8(10)", "f=", 300, 300, 100, 195);
+    phi->setFont(symbolFont(13));
     phi->setTransparent(true);
     phi->setAutoSize(true);
     SurfaceLabel *caption = surface.addLabel("l9(1)", "Pabs (bar)", 2700, 300, 1200, 255);

@@ -1,4 +1,5 @@
 #include "surface.h"
+#include "symbol_font.h"
 #include "twips.h"
 #include "window_build.h"
 
@@ -50,6 +51,7 @@ void WindowBuildTest::faces_data()
     QTest::newRow("title") << uiFont(13, true) << "DejaVu Sans" << 13 << true;
     QTest::newRow("narrow box") << condensedFont(9) << "DejaVu Sans Condensed" << 9 << false;
     QTest::newRow("narrow bold") << condensedFont(11, true) << "DejaVu Sans Condensed" << 11 << true;
+    QTest::newRow("greek caption") << symbolFont(10) << "Symbol" << 10 << false;
 }
 
 void WindowBuildTest::faces()
@@ -136,7 +138,7 @@ void WindowBuildTest::hotSpotsTakeThePointerAndShowTheirHelp()
 void WindowBuildTest::readoutsTakeTheFocusOnlyOnAClick()
 {
     static const ReadoutDesign<ReadoutWindow> readouts[] = {
-        {&ReadoutWindow::TextA, "TextA", 3, "φ=", 60, 975, 330, 945, 780, 360},
+        {&ReadoutWindow::TextA, "TextA", 3, "f=", 60, 975, 330, 945, 780, 360, CaptionFace::Symbol},
         {&ReadoutWindow::TextB, "TextB", 1, "Tbs=", 0, 75, 360, 60, 660, 375},
     };
     Surface chart;
@@ -148,7 +150,10 @@ void WindowBuildTest::readoutsTakeTheFocusOnlyOnAClick()
     QCOMPARE(window.TextA->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(window.TextB->pos(), twips::point(360, 60) + chart.innerOrigin());
     QCOMPARE(window.Label8[3]->objectName(), QStringLiteral("Label8(3)"));
-    QCOMPARE(window.Label8[3]->Caption(), QStringLiteral("φ="));
+    QCOMPARE(window.Label8[3]->Caption(), QStringLiteral("f="));
+    QVERIFY(isSymbolFont(window.Label8[3]->font()));
+    QCOMPARE(window.Label8[3]->font().pixelSize(), window.Label8[1]->font().pixelSize());
+    QVERIFY(!isSymbolFont(window.Label8[1]->font()));
     QCOMPARE(window.Label8[1]->Left(), 0.0f);
     QVERIFY(!window.Label8[0]);
     // Captions lie on the chart in table order.
