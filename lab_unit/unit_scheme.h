@@ -47,8 +47,8 @@ struct UnitSchemeControls
 };
 
 // Builds every control of the scheme on the picture box at its design place and
-// design value, in the state the window opens with (unit switched off: the
-// read-outs, the compressor marks and the lit heating elements hidden). Gives
-// the box its sunken border and the scheme's drawing. Runs no handler and
-// connects none.
+// design value (the lit heating elements and the cooling-capacity read-out
+// hidden; the window's load then hides the other read-outs and the compressor
+// marks). Gives the box its sunken border and the scheme's drawing. Runs no
+// handler and connects none.
 void buildUnitScheme(Surface *picture4, UnitSchemeControls &controls);

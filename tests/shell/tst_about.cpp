@@ -1,188 +1,158 @@
-#include "application.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
 #include "frmabout.h"
-#include "frmbrowser.h"
 #include "surface.h"
+#include "sysinfo_launcher.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
+using namespace registry;
+
+namespace {
+
+const QString kUnavailable = QStringLiteral("La información del sistema no está disponible en este momento");
+const QByteArray kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
+QByteArray dword(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// One registry look-up: what is stored, and what reading "PATH" gives.
+struct LookUpCase
+{
+    const char *tag, *name;
+    quint32 type; QByteArray data; quint32 granted;
+    bool read; QString expected;
+};
+
+// One start of System Information: the two registry values (null when
+// absent), what the system answers, and what is searched, started and said.
+struct StartCase
+{
+    const char *tag;
+    QByteArray path; quint32 pathType; QByteArray folder;
+    bool fileThere, startWorks;
+    QStringList searched, started; bool message;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(LookUpCase)
+Q_DECLARE_METATYPE(StartCase)
+
+// The About window and the start of System Information from it.
 class AboutTest : public QObject
 {
     Q_OBJECT
 private slots:
     void loadWritesTitleAndVersion();
-    void closesOnAceptarEnterAndEsc_data();
     void closesOnAceptarEnterAndEsc();
-    void sysInfoWithoutRegistrySaysSo();
-    void menuOpensOneAboutWindowBuiltAfreshAfterClose();
-    void menuOpensEachWindowOnce();
-    void rendersAbout();
+    void readsKeyValuesByType_data();
+    void readsKeyValuesByType();
+    void startsSystemInformation_data();
+    void startsSystemInformation();
 };
-
-namespace {
-
-// The one top-level window of class W that is open, or null.
-template <typename W>
-W *openWindow()
-{
-    W *found = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<W *>(top); window && window->isVisible()) {
-            if (found)
-                return nullptr;
-            found = window;
-        }
-    }
-    return found;
-}
-
-void settleDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
 
 void AboutTest::loadWritesTitleAndVersion()
 {
     frmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowActive(&about));
     QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de Vorbelia"));
     QCOMPARE(about.lblVersion->Caption(), QStringLiteral("Versión 2.1.12"));
     QCOMPARE(about.lblTitle->Caption(), QStringLiteral("Vorbelia"));
-    QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&Info. del sistema..."));
-    QVERIFY(about.cmdOK->isDefault());
-    QCOMPARE(QApplication::focusWidget(), about.cmdOK);
-    // A title bar with a close box only, and no taskbar entry.
-    QCOMPARE(about.windowType(), Qt::Tool);
-    QVERIFY(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
-    QVERIFY(!about.isModal());
-}
-
-void AboutTest::closesOnAceptarEnterAndEsc_data()
-{
-    QTest::addColumn<int>("key");   // 0: click "Aceptar"
-    QTest::newRow("Aceptar") << 0;
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Esc") << int(Qt::Key_Escape);
 }
 
 void AboutTest::closesOnAceptarEnterAndEsc()
 {
-    QFETCH(int, key);
-    QPointer<frmAbout> about = new frmAbout;
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->show();
-    QVERIFY(QTest::qWaitForWindowActive(about));
-    if (key)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    else
-        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
-    settleDeletions();
-    QVERIFY(about.isNull());
-}
-
-void AboutTest::sysInfoWithoutRegistrySaysSo()
-{
-    frmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shown = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
-    QCOMPARE(shown, QStringLiteral("La información del sistema no está disponible en este momento"));
-    QVERIFY(about.isVisible());
-}
-
-void AboutTest::menuOpensOneAboutWindowBuiltAfreshAfterClose()
-{
-    Form1 form1;
-    connectWindowMenus(form1);
-    form1.show();
-
-    form1.ay->trigger();
-    QPointer<frmAbout> first = openWindow<frmAbout>();
-    QVERIFY(first);
-    QVERIFY(!first->parentWidget());
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(form1.isEnabled());
-
-    // While open, the menu only brings it back, as the user left it.
-    first->lblTitle->setCaption(QStringLiteral("changed"));
-    form1.ay->trigger();
-    QCOMPARE(openWindow<frmAbout>(), first.data());
-    QCOMPARE(first->lblTitle->Caption(), QStringLiteral("changed"));
-
-    // Closed, it is unloaded; the next use builds it afresh.
-    QTest::keyClick(first->cmdOK, Qt::Key_Escape);
-    settleDeletions();
-    QVERIFY(first.isNull());
-    QVERIFY(form1.isVisible());
-    form1.ay->trigger();
-    frmAbout *second = openWindow<frmAbout>();
-    QVERIFY(second);
-    QCOMPARE(second->lblTitle->Caption(), QStringLiteral("Vorbelia"));
-    second->close();
-    settleDeletions();
-}
-
-namespace {
-
-// `item` opens one window of class W, without owner, maximised or not, and
-// only brings it back while it is open.
-template <typename W>
-void verifyOpensSingleInstance(QAction *item, bool maximised)
-{
-    item->trigger();
-    QPointer<W> window = openWindow<W>();
-    QVERIFY2(window, qPrintable(item->objectName()));
-    QVERIFY(!window->parentWidget());
-    QCOMPARE(window->windowState().testFlag(Qt::WindowMaximized), maximised);
-    item->trigger();
-    QCOMPARE(openWindow<W>(), window.data());
-    window->close();
-    settleDeletions();
-    QVERIFY(window.isNull());
-}
-
-} // namespace
-
-void AboutTest::menuOpensEachWindowOnce()
-{
-    Form1 form1;
-    connectWindowMenus(form1);
-    verifyOpensSingleInstance<Form4>(form1.unid, true);
-    verifyOpensSingleInstance<frmBrowser>(form1.acc, true);
-    verifyOpensSingleInstance<Form3>(form1.enf, true);
-    verifyOpensSingleInstance<Form2>(form1.proc, false);
-}
-
-void AboutTest::rendersAbout()
-{
-    frmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    for (int ratio : {1, 2}) {
-        QImage image(about.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
-        about.render(&image);
-        QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/about@%1x.png").arg(ratio)));
+    for (const int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {   // 0: a click on "Aceptar"
+        QPointer<frmAbout> about = new frmAbout;
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->show();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        key ? QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)) : QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(about.isNull(), qPrintable(QString::number(key)));
     }
+}
+
+void AboutTest::readsKeyValuesByType_data()
+{
+    QTest::addColumn<LookUpCase>("c");
+    const QByteArray path = "C:\\Archivos de programa\\MSInfo\\MSINFO32.EXE", full(1024, 'x');
+    const QString before = QStringLiteral("before"), text = QString::fromLatin1(path);
+    const LookUpCase cases[] = {
+        {"text stored with its NUL", "Path", REG_SZ, path + '\0', KEY_ALL_RIGHTS, true, text},
+        {"text stored without NUL", "Path", REG_SZ, path, KEY_ALL_RIGHTS, true, text},
+        {"1024 bytes are read whole", "Path", REG_SZ, full, KEY_ALL_RIGHTS, true, QString::fromLatin1(full)},
+        {"a lone NUL is empty text", "Path", REG_SZ, QByteArray(1, '\0'), KEY_ALL_RIGHTS, true, QString()},
+        {"number", "Path", REG_DWORD, dword(300), KEY_ALL_RIGHTS, true, QStringLiteral("300")},
+        {"largest number", "Path", REG_DWORD, dword(0xFFFFFFFF), KEY_ALL_RIGHTS, true, QStringLiteral("4294967295")},
+        {"expandable text leaves the text", "Path", REG_EXPAND_SZ, "%SystemRoot%", KEY_ALL_RIGHTS, true, before},
+        {"missing value", "Other", REG_SZ, path, KEY_ALL_RIGHTS, false, QString()},
+        {"1025 bytes", "Path", REG_SZ, QByteArray(1025, 'x'), KEY_ALL_RIGHTS, false, QString()},
+        {"size 0", "Path", REG_SZ, QByteArray(), KEY_ALL_RIGHTS, false, QString()},
+        {"key readable only", "Path", REG_SZ, path, KEY_READ, false, QString()},
+    };
+    for (const LookUpCase &c : cases)
+        QTest::newRow(c.tag) << c;
+}
+
+void AboutTest::readsKeyValuesByType()
+{
+    QFETCH(LookUpCase, c);
+    MemoryRegistry registry;
+    // Stored in other letter case: registry names ignore case.
+    const QByteArray key = "Software\\Microsoft\\Shared Tools\\MsInfo";
+    registry.setValue(HKEY_LOCAL_MACHINE, key, c.name, c.type, c.data);
+    registry.setKeyAccess(HKEY_LOCAL_MACHINE, key, c.granted);
+    // Callers pass the text empty: a number's digits are appended to it.
+    QString value = c.type == REG_DWORD ? QString() : QStringLiteral("before");
+    QCOMPARE(sysinfo::GetKeyValue(registry, HKEY_LOCAL_MACHINE, QString::fromLatin1(kPathKey), "PATH", value), c.read);
+    QCOMPARE(value, c.expected);
+    QCOMPARE(registry.openKeyCount(), 0);
+}
+
+void AboutTest::startsSystemInformation_data()
+{
+    QTest::addColumn<StartCase>("c");
+    const QByteArray program = "C:\\Tools\\MSInfo\\msinfo32.exe", folder = "C:\\Archivos de programa\\MSInfo", none;
+    const QStringList nothing, first{QString::fromLatin1(program)},
+        inFolder{QStringLiteral("C:\\Archivos de programa\\MSInfo\\MSINFO32.EXE")};
+    const StartCase cases[] = {
+        {"first key wins unchanged", program + '\0', REG_SZ, folder, true, true, nothing, first, false},
+        {"first key's program does not start", program, REG_SZ, folder, true, false, nothing, first, true},
+        {"empty first value ends at once", "", REG_SZ, folder, true, true, nothing, nothing, true},
+        {"first value of another type", program, REG_EXPAND_SZ, none, false, false, nothing, {QString()}, true},
+        {"folder holding the program", none, REG_SZ, folder + '\0', true, true, inFolder, inFolder, false},
+        {"folder without the program", none, REG_SZ, folder, false, true, inFolder, nothing, true},
+        {"program in the folder does not start", none, REG_SZ, folder, true, false, inFolder, inFolder, true},
+        {"nothing in the registry", none, REG_SZ, none, true, true, nothing, nothing, true},
+    };
+    for (const StartCase &c : cases)
+        QTest::newRow(c.tag) << c;
+}
+
+void AboutTest::startsSystemInformation()
+{
+    QFETCH(StartCase, c);
+    MemoryRegistry registry;
+    if (!c.path.isNull())
+        registry.setValue(HKEY_LOCAL_MACHINE, kPathKey, "PATH", c.pathType, c.path);
+    if (!c.folder.isNull())
+        registry.setValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", REG_SZ, c.folder);
+    QStringList searched, started, messages;
+    sysinfo::Services services;
+    services.registry = &registry;
+    services.findFile = [&](const QString &path) { searched << path; return c.fileThere; };
+    services.startProgram = [&](const QString &path) { started << path; return c.startWorks; };
+    services.showMessage = [&](QWidget *, const QString &prompt) { messages << prompt; };
+    sysinfo::StartSysInfo(services, nullptr);
+    QCOMPARE(searched, c.searched);
+    QCOMPARE(started, c.started);
+    QCOMPARE(messages, c.message ? QStringList{kUnavailable} : QStringList());
+    QCOMPARE(registry.openKeyCount(), 0);
 }
 
 QTEST_MAIN(AboutTest)

@@ -1,0 +1,82 @@
+#include "application.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "frmabout.h"
+#include "frmbrowser.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+// The one visible top-level window of class W, or null if there is none or
+// more than one.
+template <typename W>
+W *openWindow()
+{
+    W *found = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<W *>(top); window && window->isVisible()) {
+            if (found)
+                return nullptr;
+            found = window;
+        }
+    }
+    return found;
+}
+
+// `item` opens one window of class W without owner, maximised or not; while it
+// is open the item only brings it back as the user left it; once closed, the
+// window is unloaded and the next use builds it afresh.
+template <typename W>
+void verifyOpensSingleInstance(Form1 &form1, QAction *item, bool maximised)
+{
+    item->trigger();
+    QPointer<W> window = openWindow<W>();
+    QVERIFY2(window, qPrintable(item->objectName()));
+    QVERIFY(!window->parentWidget());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(window->windowState().testFlag(Qt::WindowMaximized), maximised);
+    window->setObjectName(QStringLiteral("left as it was"));
+    item->trigger();
+    QCOMPARE(openWindow<W>(), window.data());
+    QCOMPARE(window->objectName(), QStringLiteral("left as it was"));
+
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull());
+    QVERIFY(form1.isVisible());
+    item->trigger();
+    QPointer<W> again = openWindow<W>();
+    QVERIFY(again);
+    QVERIFY(again->objectName() != QStringLiteral("left as it was"));
+    again->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class WindowMenusTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void eachItemOpensOneWindowBuiltAfreshAfterClose();
+};
+
+void WindowMenusTest::eachItemOpensOneWindowBuiltAfreshAfterClose()
+{
+    Form1 form1;
+    connectWindowMenus(form1);
+    form1.show();
+    verifyOpensSingleInstance<frmAbout>(form1, form1.ay, false);
+    verifyOpensSingleInstance<Form4>(form1, form1.unid, true);
+    verifyOpensSingleInstance<frmBrowser>(form1, form1.acc, true);
+    verifyOpensSingleInstance<Form3>(form1, form1.enf, true);
+    verifyOpensSingleInstance<Form2>(form1, form1.proc, false);
+}
+
+QTEST_MAIN(WindowMenusTest)
+#include "tst_window_menus.moc"
