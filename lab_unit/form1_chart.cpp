@@ -77,16 +77,11 @@ void Form1::buildChartTab(Surface *page)
 void Form1::buildChartReadout()
 {
     addReadouts(*this, Picture1, kReadoutBoxes, "Label8", Label8);
-    Label14 = addOpaqueCaption(Picture1, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"), 2835, 15,
-                               palette().color(QPalette::Window));
-    Label15 = addCaption(Picture1, QStringLiteral("Label15"), QStringLiteral(" [ºC]"), 45, 4275);
-
-    Line8 = Picture1->addLine(QStringLiteral("Line8"), 1515, 4020, 3300, 4020);
-    Line8->setColor(QColor(255, 0, 0));
-    Line8->setStyle(Qt::DashLine);
-    Line9 = Picture1->addLine(QStringLiteral("Line9"), 1365, 4005, 1365, 5000);
-    Line9->setColor(QColor(0, 0, 255));
-    Line9->setStyle(Qt::DashLine);
+    const ChartBoxMarks marks = addChartBoxMarks(Picture1, QColor(255, 0, 0), QColor(0, 0, 255));
+    Label14 = marks.Label14;
+    Label15 = marks.Label15;
+    Line8 = marks.Line8;
+    Line9 = marks.Line9;
 }
 
 void Form1::buildChartMarkers()

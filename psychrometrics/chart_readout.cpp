@@ -3,6 +3,7 @@
 #include "number_format.h"
 #include "surface.h"
 #include "surface_items.h"
+#include "window_build.h"
 
 #include <QLineEdit>
 
@@ -129,4 +130,19 @@ void ChartReadout::moveCrossHair(float x, float y)
     m_line9->setX1(x);
     m_line9->setY1(y);
     m_line9->setX2(x);
+}
+
+ChartBoxMarks addChartBoxMarks(Surface *chartBox, const QColor &horizontal, const QColor &vertical)
+{
+    ChartBoxMarks marks;
+    marks.Label14 = winbuild::addOpaqueCaption(chartBox, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"),
+                                               2835, 15, chartBox->palette().color(QPalette::Window));
+    marks.Label15 = winbuild::addCaption(chartBox, QStringLiteral("Label15"), QStringLiteral(" [ºC]"), 45, 4275);
+    marks.Line8 = chartBox->addLine(QStringLiteral("Line8"), 1515, 4020, 3300, 4020);
+    marks.Line8->setColor(horizontal);
+    marks.Line9 = chartBox->addLine(QStringLiteral("Line9"), 1365, 4005, 1365, 5000);
+    marks.Line9->setColor(vertical);
+    for (SurfaceLine *crossHair : {marks.Line8, marks.Line9})
+        crossHair->setStyle(Qt::DashLine);
+    return marks;
 }

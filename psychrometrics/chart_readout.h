@@ -10,8 +10,10 @@
 #include <functional>
 #include <optional>
 
+class QColor;
 class QLineEdit;
 class Surface;
+class SurfaceLabel;
 class SurfaceLine;
 
 namespace chart {
@@ -107,3 +109,15 @@ private:
     PressureSource m_pressure;
     PositionSink m_positionSink;
 };
+
+// What every chart box carries besides its readout boxes: the axis captions
+// over the humidity-ratio scale and by the temperature scale, and the dashed
+// cross-hair at its design ends, horizontal (Line8) and vertical (Line9).
+struct ChartBoxMarks
+{
+    SurfaceLabel *Label14 = nullptr;
+    SurfaceLabel *Label15 = nullptr;
+    SurfaceLine *Line8 = nullptr;
+    SurfaceLine *Line9 = nullptr;
+};
+ChartBoxMarks addChartBoxMarks(Surface *chartBox, const QColor &horizontal, const QColor &vertical);

@@ -279,16 +279,11 @@ void Form4::buildChartBox()
 void Form4::buildChartReadout()
 {
     addReadouts(*this, Picture2, kReadoutBoxes, "Label8", Label8);
-    Label14 = addOpaqueCaption(Picture2, QStringLiteral("Label14"), QStringLiteral("w [kg/kga.s]"), 2835, 15,
-                               palette().color(QPalette::Window));
-    Label15 = addCaption(Picture2, QStringLiteral("Label15"), QStringLiteral(" [ºC]"), 45, 4275);
-
-    Line8 = Picture2->addLine(QStringLiteral("Line8"), 1515, 4020, 3300, 4020);
-    Line9 = Picture2->addLine(QStringLiteral("Line9"), 1365, 4005, 1365, 5000);
-    for (SurfaceLine *crossHair : {Line8, Line9}) {
-        crossHair->setColor(kCrossHairColor);
-        crossHair->setStyle(Qt::DashLine);
-    }
+    const ChartBoxMarks marks = addChartBoxMarks(Picture2, kCrossHairColor, kCrossHairColor);
+    Label14 = marks.Label14;
+    Label15 = marks.Label15;
+    Line8 = marks.Line8;
+    Line9 = marks.Line9;
 
     // No degree-of-saturation box (Text24) in this window.
     const ChartReadout::Boxes boxes{Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22};
