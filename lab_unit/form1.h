@@ -99,6 +99,11 @@ public:
     qint16 ChartX = 0;
     qint16 ChartY = 0;
 
+    // Set while the chart path and the refrigeration cycle are taken off the
+    // pictures because the last calculation could not read its inputs; the
+    // next calculation that can puts them back while the unit runs.
+    bool resultsWithdrawn = false;
+
     // --- Menus ---------------------------------------------------------------
     QMenu *Ar = nullptr;
     QMenu *ver = nullptr;

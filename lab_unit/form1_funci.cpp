@@ -11,6 +11,7 @@
 #include "iangulargaugex.h"
 #include "iknobx.h"
 #include "isevensegmentintegerx.h"
+#include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "ithermometerx.h"
 #include "number_format.h"
@@ -218,6 +219,20 @@ void showNoCalculation(Form1 &w, const QStringList &unreadable)
         showCell(w.Text7[i], noReading());
 }
 
+// The chart path with its letters and the cycle with its figures: taken off
+// the pictures while no calculation placed them, put back once one does.
+void showResultMarks(Form1 &w, bool visible)
+{
+    for (size_t i = 0; i < w.Line1.size(); ++i) {
+        w.Line1[i]->setVisible(visible);
+        w.Label2[i]->setVisible(visible);
+    }
+    for (size_t i = 8; i <= 11; ++i)
+        w.Label11[i]->setVisible(visible);
+    for (size_t i = 4; i <= 7; ++i)
+        w.Line4[i]->setVisible(visible);
+}
+
 } // namespace
 
 void Form1::funci()
@@ -226,6 +241,8 @@ void Form1::funci()
     const UnitInputs in = readInputs(*this, unreadable);
     if (!unreadable.isEmpty()) {
         showNoCalculation(*this, unreadable);
+        showResultMarks(*this, false);
+        resultsWithdrawn = true;
         return;
     }
     const UnitResult r = computeUnit(in);
@@ -234,5 +251,9 @@ void Form1::funci()
     showCycle(*this, r.cycle);
     showDiagram(*this, r);
     showElementBars(*this, r.elementBars);
+    if (resultsWithdrawn) {
+        resultsWithdrawn = false;
+        showResultMarks(*this, interruptor->isOn());
+    }
     emit unitRecalculated();
 }

@@ -99,7 +99,8 @@ void setReadoutsVisible(Form1 &form, bool visible)
 }
 
 // The unit starts: one calculation, then the running unit's marks, animation,
-// cycle, chart path and read-outs come up.
+// cycle, chart path and read-outs come up (the cycle and the path only when
+// the calculation could place them).
 void showRunningUnit(Form1 &form)
 {
     form.funci();
@@ -107,9 +108,11 @@ void showRunningUnit(Form1 &form)
     form.Shape6->setVisible(true);
     form.Timer2->start();
     form.Timer3->start();
-    setCycleVisible(form, true);
-    setVisible(form.Label11, kFirstChartLetter, kLastChartLetter, true);
-    setVisible(form.Line4, kFirstPathLine, kLastPathLine, true);
+    if (!form.resultsWithdrawn) {
+        setCycleVisible(form, true);
+        setVisible(form.Label11, kFirstChartLetter, kLastChartLetter, true);
+        setVisible(form.Line4, kFirstPathLine, kLastPathLine, true);
+    }
     setReadoutsVisible(form, true);
     form.itext1[kUnusedReadout]->setVisible(false);
 }

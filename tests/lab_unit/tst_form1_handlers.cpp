@@ -173,6 +173,7 @@ private slots:
     void switchOnRunsOnceWithSelectorPowers_data();
     void switchOnRunsOnceWithSelectorPowers();
     void switchOffResetsTheRunningUnit();
+    void switchOnWithTextThatIsNotANumberPlacesNoPath();
     void animation();
     void selectorRamp_data();
     void selectorRamp();
@@ -359,6 +360,35 @@ void Form1HandlersTest::switchOnRunsOnceWithSelectorPowers()
 // Switching off resets what the running unit shows, whatever the compressor
 // mark's blink phase, and keeps the warning line and the fan's last frame.
 // Switching on again refills everything through a run.
+// Switched on with a dry bulb that is not a number, the unit shows no chart
+// path and no cycle that no calculation placed; the first run that can read
+// its inputs puts them back.
+void Form1HandlersTest::switchOnWithTextThatIsNotANumberPlacesNoPath()
+{
+    Unit u;
+    Form1 &form = u.form;
+    form.Text4->setText(QStringLiteral("abc"));
+    u.flipSwitch();
+    QVERIFY(u.runs.empty());
+    QVERIFY(!form.Text23->text().isEmpty());
+    const auto marksShown = [&form] {
+        QList<bool> shown;
+        for (size_t i = 0; i < 4; ++i)
+            shown << form.Line1[i]->Visible() << form.Label2[i]->Visible() << form.Line4[i + 4]->Visible()
+                  << form.Label11[i + 8]->Visible();
+        return shown;
+    };
+    QCOMPARE(marksShown(), QList<bool>(16, false));
+    QVERIFY(!form.itext1[2]->isHidden());
+    QCOMPARE(form.itext1[2]->text(), noReading());
+
+    form.Text4->setText(QStringLiteral("23"));
+    QTest::keyClick(form.iKnobX1, Qt::Key_Up);
+    QCOMPARE(u.runs.size(), size_t(1));
+    QVERIFY(form.Text23->text().isEmpty());
+    QCOMPARE(marksShown(), QList<bool>(16, true));
+}
+
 void Form1HandlersTest::switchOffResetsTheRunningUnit()
 {
     Unit u;
