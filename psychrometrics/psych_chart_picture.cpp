@@ -269,26 +269,32 @@ void paintChart(QPainter &p)
     drawSaturationCurve(p);
 }
 
+// A ratio that is not a positive finite number is taken as 1.
+qreal sanitisedRatio(qreal ratio)
+{
+    return std::isfinite(ratio) && ratio > 0.0 ? ratio : 1.0;
+}
+
 } // namespace
 
 QImage renderPsychrometricChart(qreal devicePixelRatio)
 {
-    const QSize size(qCeil(kPictureWidth * devicePixelRatio),
-                     qCeil(kPictureHeight * devicePixelRatio));
-    QImage image(size, QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatio);
+    const qreal ratio = sanitisedRatio(devicePixelRatio);
+    QImage image(qRound(kPictureWidth * ratio), qRound(kPictureHeight * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     paintChart(painter);
     return image;
 }
 
-QImage psychrometricChartPicture(qreal devicePixelRatio)
+const QImage &psychrometricChartPicture(qreal devicePixelRatio)
 {
     static std::map<qreal, QImage> cache;
-    auto it = cache.find(devicePixelRatio);
+    const qreal ratio = sanitisedRatio(devicePixelRatio);
+    auto it = cache.find(ratio);
     if (it == cache.end())
-        it = cache.emplace(devicePixelRatio, renderPsychrometricChart(devicePixelRatio)).first;
+        it = cache.emplace(ratio, renderPsychrometricChart(ratio)).first;
     return it->second;
 }
 

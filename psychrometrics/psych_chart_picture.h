@@ -23,11 +23,12 @@ constexpr QRgb kSpecificVolumeColour = qRgb(86, 128, 40);
 constexpr QRgb kGridColour = qRgb(200, 212, 226);
 
 // Renders the picture afresh, with devicePixelRatio device pixels to a
-// logical pixel (an image of 264*dpr x 351*dpr device pixels).
+// logical pixel (an image of 264*dpr x 351*dpr device pixels, rounded). A
+// ratio that is not a positive finite number is taken as 1.
 QImage renderPsychrometricChart(qreal devicePixelRatio);
 
 // The same picture, rendered once per device pixel ratio and kept (for use
 // on the GUI thread).
-QImage psychrometricChartPicture(qreal devicePixelRatio);
+const QImage &psychrometricChartPicture(qreal devicePixelRatio);
 
 } // namespace chart

@@ -18,8 +18,13 @@ constexpr double kNumberSize = 0.2;   // ... text size of the numbers
 constexpr double kUnitSize = 0.22;    // ... of the unit label
 constexpr double kUnitDrop = 0.72;    // ... how far below the centre the unit label stands
 constexpr double kHub = 0.11;         // ... hub radius
-constexpr int kSmallestTextPixels = 6;
-constexpr double kNumberSpacing = 0.4;   // least gap between two numbers, in their text size
+constexpr int kSmallestUnitPixels = 6;
+// Numbers are at least kNumberPixels high; a dial too small for them there
+// tries kSmallestNumberPixels, the least that still reads at one device pixel
+// per logical pixel with full hinting. Smaller numbers blur into smudges.
+constexpr int kNumberPixels = 8;
+constexpr int kSmallestNumberPixels = 7;
+constexpr double kNumberSpacing = 0.4;   // least gap between two numbers, in their text size; also kept from the hub
 constexpr double kUnitClearance = 0.15;  // ... between a number and the unit label
 constexpr double kSmallestMinorTicksFace = 18;  // face radius (px) from which minor ticks are drawn
 
@@ -173,15 +178,17 @@ void iAngularGaugeX::paintTicks(QPainter &painter, double face) const
 QFont iAngularGaugeX::numberFont() const
 {
     QFont f = font();
-    f.setPixelSize(std::max(kSmallestTextPixels, int(std::lround(radius() * kFace * kNumberSize))));
-    f.setHintingPreference(QFont::PreferVerticalHinting);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setPixelSize(std::max(kNumberPixels, int(std::lround(radius() * kFace * kNumberSize))));
+    if (numbersIn(f).isEmpty())
+        f.setPixelSize(kSmallestNumberPixels);
     return f;
 }
 
 QFont iAngularGaugeX::unitFont() const
 {
     QFont f = font();
-    f.setPixelSize(std::max(kSmallestTextPixels, int(std::lround(radius() * kFace * kUnitSize))));
+    f.setPixelSize(std::max(kSmallestUnitPixels, int(std::lround(radius() * kFace * kUnitSize))));
     f.setHintingPreference(QFont::PreferVerticalHinting);
     return f;
 }
@@ -197,14 +204,18 @@ QRectF iAngularGaugeX::unitLabelBox() const
     return m_label.isEmpty() ? QRectF() : unitLabel().box;
 }
 
+QVector<iAngularGaugeX::ScaleNumber> iAngularGaugeX::scaleNumbers() const
+{
+    return numbersIn(numberFont());
+}
+
 // Each number stands just inside its tick, its box touching the circle
 // through the ticks' inner ends.
-QVector<iAngularGaugeX::ScaleNumber> iAngularGaugeX::scaleNumbers() const
+QVector<iAngularGaugeX::ScaleNumber> iAngularGaugeX::numbersIn(const QFont &font) const
 {
     const QPointF c = centre();
     const double face = radius() * kFace;
     const double inside = face * (kScaleArc - kMajorTick) - std::max(0.5, face * 0.03);
-    const QFont font = numberFont();
     const QFontMetricsF metrics(font);
     QVector<ScaleNumber> all;
     for (double tick : instrument::majorTicks(m_minimum, m_maximum, 0)) {
@@ -230,12 +241,12 @@ QVector<iAngularGaugeX::ScaleNumber> iAngularGaugeX::scaleNumbers() const
 }
 
 // Whether the numbers, in text `em` pixels high, stand well apart from each
-// other, clear of the unit label and the hub, within the scale arc.
+// other, from the unit label and from the hub, within the scale arc.
 bool iAngularGaugeX::standApart(const QVector<ScaleNumber> &numbers, double em) const
 {
     const QPointF c = centre();
     const double face = radius() * kFace;
-    const double hub = std::max(1.2, face * kHub);
+    const double hub = std::max(1.2, face * kHub) + em * kNumberSpacing;
     const auto overHub = [&](const QRectF &box) {
         const QPointF nearest(std::clamp(c.x(), box.left(), box.right()), std::clamp(c.y(), box.top(), box.bottom()));
         return QLineF(c, nearest).length() < hub;
@@ -263,9 +274,10 @@ bool iAngularGaugeX::standApart(const QVector<ScaleNumber> &numbers, double em) 
 
 void iAngularGaugeX::paintScaleNumbers(QPainter &painter) const
 {
-    painter.setFont(numberFont());
+    const QFont font = numberFont();
+    painter.setFont(font);
     painter.setPen(m_tickColor);
-    for (const ScaleNumber &number : scaleNumbers())
+    for (const ScaleNumber &number : numbersIn(font))
         drawSmallText(painter, number);
 }
 

@@ -8,7 +8,9 @@
 // bezel, a white face with major and minor ticks along an arc, numbers inside
 // the ticks, the unit label ("bar") under the hub and a needle. A small dial
 // numbers only every second, fourth, ... major tick from the first to the
-// last, so that its numbers stay legible and apart.
+// last, so that its numbers stay legible and apart; one too small for
+// legible numbers (the unit scheme's 34 x 38 and 39 x 41 px gauges) shows
+// its ticks without numbers.
 // The arc follows the instruments' angle convention: degrees counter-clockwise
 // from 3 o'clock, the span running clockwise from the start. The default arc
 // starts at 225 (lower left) and spans 270 degrees to -45 (lower right); an arc
@@ -47,10 +49,11 @@ public:
         QPointF origin;
         QRectF box;
     };
-    // The numbers the scale shows at its present size: at every k-th major
-    // tick from the first to the last, for the smallest k at which they stand
-    // apart, clear of the unit label and the hub, on the face; none if even
-    // the scale's two ends do not fit.
+    // The numbers the scale shows at its present size, never smaller than
+    // 7 px: at every k-th major tick from the first to the last, for the
+    // smallest k at which they stand apart, clear of the unit label and about
+    // a number spacing from the hub, on the face; none if even the scale's
+    // two ends do not fit.
     QVector<ScaleNumber> scaleNumbers() const;
     // The unit label's box (empty without a label).
     QRectF unitLabelBox() const;
@@ -68,6 +71,7 @@ private:
     void paintScaleNumbers(QPainter &painter) const;
     void paintUnitLabel(QPainter &painter) const;
     QFont numberFont() const;
+    QVector<ScaleNumber> numbersIn(const QFont &font) const;
     QFont unitFont() const;
     ScaleNumber unitLabel() const;
     bool standApart(const QVector<ScaleNumber> &numbers, double em) const;

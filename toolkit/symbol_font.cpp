@@ -46,6 +46,6 @@ QString symbolFontText(const QString &text)
 QFont symbolFontFace(const QFont &font)
 {
     QFont face = font;
-    face.setFamily(QStringLiteral("DejaVu Sans"));
+    face.setFamily(QStringLiteral("DejaVu Sans Condensed"));
     return face;
 }

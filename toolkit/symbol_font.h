@@ -5,7 +5,8 @@
 
 // The classic Symbol font: a face whose Latin letters are Greek ones, so that
 // a caption "f=" set in it reads "φ=". Captions keep their Latin text; a
-// label in the Symbol font draws the Greek letters in DejaVu Sans.
+// label in the Symbol font draws the Greek letters in DejaVu Sans Condensed,
+// the face of the captions around it.
 
 // The Symbol font at a pixel size.
 QFont symbolFont(int pixelSize);
@@ -18,6 +19,6 @@ bool isSymbolFont(const QFont &font);
 // font); digits, punctuation and everything else stay as they are.
 QString symbolFontText(const QString &text);
 
-// The face the Symbol font's text is drawn in: DejaVu Sans in the size,
-// weight and style of `font`.
+// The face the Symbol font's text is drawn in: DejaVu Sans Condensed in the
+// size, weight and style of `font`.
 QFont symbolFontFace(const QFont &font);

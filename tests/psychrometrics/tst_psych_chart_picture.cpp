@@ -43,12 +43,15 @@ private slots:
 void PsychChartPictureTest::hasChartSizeAtEveryPixelRatio()
 {
     for (const qreal dpr : {1.0, 1.5, 2.0}) {
-        const QImage image = chart::psychrometricChartPicture(dpr);
+        const QImage &image = chart::psychrometricChartPicture(dpr);
         QCOMPARE(image.devicePixelRatio(), dpr);
-        QCOMPARE(image.size(), QSize(qCeil(264 * dpr), qCeil(351 * dpr)));
-        QCOMPARE(chart::psychrometricChartPicture(dpr).cacheKey(), image.cacheKey());
+        QCOMPARE(image.size(), QSize(qRound(264 * dpr), qRound(351 * dpr)));
+        QCOMPARE(&chart::psychrometricChartPicture(dpr), &image);
         QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/psychrometric_chart_%1x.png").arg(dpr)));
     }
+    // A screen that reports no usable ratio gets the picture at 1x.
+    for (const qreal bad : {qQNaN(), 0.0, -2.0, qInf()})
+        QCOMPARE(&chart::psychrometricChartPicture(bad), &chart::psychrometricChartPicture(1));
     // The picture boxes of both windows show these very pixels, not a copy each.
     PictureCache box;
     box.setRenderer(&chart::psychrometricChartPicture);

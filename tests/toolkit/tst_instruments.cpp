@@ -112,7 +112,10 @@ private slots:
     void knobWheelAndDragNotifyEachChange();
     void rotaryNotifiesOncePerOperation();
     void rockerTogglesByClickAndSpace();
+    void gaugeNumbersItsScaleLegibly_data();
+    void gaugeNumbersItsScaleLegibly();
     void displayWrittenWhileHiddenShowsWhenShown();
+    void shownInstrumentPublishesItsLastValue();
     void sevenSegmentColourIsTheBackground();
     void drawsEveryInstrumentAtItsRealSize();
 };
@@ -279,6 +282,43 @@ void InstrumentsTest::rockerTogglesByClickAndSpace()
     QCOMPARE(spy.count(), 2);
 }
 
+void InstrumentsTest::gaugeNumbersItsScaleLegibly_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("numbers");
+    // The scheme's gauges are too small for numbers of 7 px or more clear of the hub.
+    QTest::newRow("scheme evaporator") << twips::size(510, 570) << QStringList();
+    QTest::newRow("scheme condenser") << twips::size(585, 615) << QStringList();
+    QTest::newRow("60 px") << QSize(60, 60) << QStringList{"2", "6", "10", "14", "18"};
+    QTest::newRow("120 px") << QSize(120, 110) << QStringList{"2", "6", "10", "14", "18"};
+}
+
+// Numbers that are drawn read at 1x (a capital 5 px or more), stand apart
+// from each other and the unit label, keep clear of the hub and lie on the face.
+void InstrumentsTest::gaugeNumbersItsScaleLegibly()
+{
+    QFETCH(QSize, size);
+    std::unique_ptr<iAngularGaugeX> dial(gauge(Qt::blue));
+    dial->resize(size);
+    const QVector<iAngularGaugeX::ScaleNumber> numbers = dial->scaleNumbers();
+    const QPointF centre = QRectF(dial->rect()).center();
+    const double across = std::min(size.width(), size.height());
+    QStringList texts;
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        const QRectF box = numbers[i].box;
+        texts << numbers[i].text;
+        QVERIFY(box.height() >= 5 && !box.intersects(dial->unitLabelBox()));
+        const QPointF nearest(std::clamp(centre.x(), box.left(), box.right()),
+                              std::clamp(centre.y(), box.top(), box.bottom()));
+        QVERIFY2(QLineF(centre, nearest).length() >= across / 8, qPrintable(numbers[i].text));   // off the hub
+        for (const QPointF &corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            QVERIFY(QLineF(centre, corner).length() < across * 0.4);
+        for (qsizetype j = i + 1; j < numbers.size(); ++j)
+            QVERIFY(!box.intersects(numbers[j].box));
+    }
+    QTEST(texts, "numbers");
+}
+
 // It then looks as if the number had been written while it was shown.
 void InstrumentsTest::displayWrittenWhileHiddenShowsWhenShown()
 {
@@ -293,6 +333,23 @@ void InstrumentsTest::displayWrittenWhileHiddenShowsWhenShown()
     QCOMPARE(render(display, 1), render(shownAll, 1));
     display->setValue(qQNaN());   // a calculation without a result
     QCOMPARE(display->text(), QStringLiteral(" ---"));
+}
+
+// A shown instrument written many times in one turn of the event loop (a
+// selector ramp) tells assistive tools the value it ends up showing, turn
+// after turn; a hidden one tells it at once.
+void InstrumentsTest::shownInstrumentPublishesItsLastValue()
+{
+    auto column = shown(thermometer(0, 50, 0, Qt::red), 150, 885);
+    for (int turn = 1; turn <= 2; ++turn) {
+        for (double t = 0; t <= 10 * turn; t += 0.5)
+            column->setPosition(t);
+        QCoreApplication::processEvents();
+        QCOMPARE(column->accessibleDescription(), localised(QStringLiteral("%1.0 ºC").arg(10 * turn)));
+    }
+    column->hide();
+    column->setPosition(12.5);
+    QCOMPARE(column->accessibleDescription(), localised(QStringLiteral("12.5 ºC")));
 }
 
 // The one colour the windows set is the background behind the digits.

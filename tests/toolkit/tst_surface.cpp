@@ -1,6 +1,7 @@
 #include "surface.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QtTest>
@@ -17,6 +18,7 @@ private slots:
     void childWidgetsTakeThePointerAboveItems();
     void pointerSignalsCarryTwipsOfTheInnerArea();
     void drawnPointsPersistBeneathTheItems();
+    void changesInOneTurnLeaveTheScreenAsAFreshPaint();
     void pictureIsRenderedOncePerPixelRatio();
 };
 
@@ -189,6 +191,38 @@ void SurfaceTest::drawnPointsPersistBeneathTheItems()
     QCOMPARE(pixelAt(surface, kChartPoint), QColor(Qt::blue));                  // the line lies above it
     surface.clearDrawing();
     QCOMPARE(pixelAt(surface, kChartPoint + QPoint(0, -3)), surface.palette().color(QPalette::Window));
+}
+
+// A calculation run many times in one turn of the event loop (a selector
+// ramp) moves, hides and shows items; their repaints are batched to the end of
+// the turn. Afterwards the screen must hold what a fresh paint draws, with no
+// trace left where an item was or passed, even when the window was painted
+// between two changes.
+void SurfaceTest::changesInOneTurnLeaveTheScreenAsAFreshPaint()
+{
+    Surface surface;
+    surface.resize(300, 200);
+    SurfaceLabel *box = surface.addLabel("Label9", QString(), 300, 300, 600, 600);
+    box->setBackColor(Qt::green);
+    SurfaceLine *line = surface.addLine("Line8", 0, 1500, 4500, 1500);
+    showAndWait(surface);
+    const auto screenMatchesFreshPaint = [&surface] {
+        QCoreApplication::processEvents();
+        const auto rgb = [](const QPixmap &pixels) { return pixels.toImage().convertToFormat(QImage::Format_RGB32); };
+        return rgb(surface.screen()->grabWindow(surface.winId())) == rgb(surface.grab());
+    };
+
+    for (int i = 0; i < 40; ++i)
+        box->setLeft(300 + 90 * i);
+    line->setY1(2400);
+    box->setVisible(false);
+    box->setVisible(true);
+    box->setTop(1800);
+    QVERIFY(screenMatchesFreshPaint());
+    box->setLeft(900);
+    surface.repaint();   // painted where it stands before the turn's changes are done
+    box->setTop(300);
+    QVERIFY(screenMatchesFreshPaint());
 }
 
 // The picture is rendered for each device pixel ratio once, at full
