@@ -1,6 +1,7 @@
 #include "ph_diagram_picture.h"
 
 #include "r12.h"
+#include "rendered_picture.h"
 #include "twips.h"
 #include "window_build.h"
 
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -433,31 +433,15 @@ void paintDiagram(QPainter &p)
     drawEnthalpyAxis(p, EnthalpyScale(dome));
 }
 
-qreal sanitisedRatio(qreal ratio)
-{
-    return std::isfinite(ratio) && ratio > 0.0 ? ratio : 1.0;
-}
-
 } // namespace
 
 QImage renderPhDiagram(qreal devicePixelRatio)
 {
-    const qreal ratio = sanitisedRatio(devicePixelRatio);
-    // Opaque, so that a picture box shows these pixels without converting them.
-    QImage image(qRound(kPictureWidth * ratio), qRound(kPictureHeight * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(kGround);
-    QPainter painter(&image);
-    paintDiagram(painter);
-    return image;
+    return rendered::renderOpaque(QSize(kPictureWidth, kPictureHeight), devicePixelRatio, kGround, paintDiagram);
 }
 
 const QImage &phDiagramPicture(qreal devicePixelRatio)
 {
-    static std::map<qreal, QImage> cache;
-    const qreal ratio = sanitisedRatio(devicePixelRatio);
-    auto it = cache.find(ratio);
-    if (it == cache.end())
-        it = cache.emplace(ratio, renderPhDiagram(ratio)).first;
-    return it->second;
+    static rendered::PerRatio pictures(&renderPhDiagram);
+    return pictures.at(devicePixelRatio);
 }

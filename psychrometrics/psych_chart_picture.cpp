@@ -2,6 +2,7 @@
 
 #include "chart_calibration.h"
 #include "moist_air.h"
+#include "rendered_picture.h"
 #include "twips.h"
 #include "window_build.h"
 
@@ -12,7 +13,6 @@
 
 #include <cmath>
 #include <functional>
-#include <map>
 
 namespace chart {
 
@@ -269,33 +269,17 @@ void paintChart(QPainter &p)
     drawSaturationCurve(p);
 }
 
-// A ratio that is not a positive finite number is taken as 1.
-qreal sanitisedRatio(qreal ratio)
-{
-    return std::isfinite(ratio) && ratio > 0.0 ? ratio : 1.0;
-}
-
 } // namespace
 
 QImage renderPsychrometricChart(qreal devicePixelRatio)
 {
-    const qreal ratio = sanitisedRatio(devicePixelRatio);
-    QImage image(qRound(kPictureWidth * ratio), qRound(kPictureHeight * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    paintChart(painter);
-    return image;
+    return rendered::renderOpaque(QSize(kPictureWidth, kPictureHeight), devicePixelRatio, Qt::white, paintChart);
 }
 
 const QImage &psychrometricChartPicture(qreal devicePixelRatio)
 {
-    static std::map<qreal, QImage> cache;
-    const qreal ratio = sanitisedRatio(devicePixelRatio);
-    auto it = cache.find(ratio);
-    if (it == cache.end())
-        it = cache.emplace(ratio, renderPsychrometricChart(ratio)).first;
-    return it->second;
+    static rendered::PerRatio pictures(&renderPsychrometricChart);
+    return pictures.at(devicePixelRatio);
 }
 
 } // namespace chart
