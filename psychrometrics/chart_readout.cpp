@@ -52,9 +52,7 @@ std::array<std::optional<double>, kReadoutBoxCount> shownValues(const Reading &r
 // A value with its unit; " ---" alone where there is no value.
 QString boxText(std::optional<double> value, const BoxFormat &format)
 {
-    if (!value)
-        return noReading();
-    return formatNumber(*value, QLatin1String(format.pattern)) + QString::fromUtf8(format.unit);
+    return formatNumberWithUnit(value, QLatin1String(format.pattern), QString::fromUtf8(format.unit));
 }
 
 } // namespace

@@ -176,9 +176,8 @@ void Form4::showResults(const room::RoomResults &results)
         {Text23, results.coilSensibleHeatFactor, "0.00", " "},
     };
     for (const auto &display : displays) {
-        display.box->setText(display.value ? formatNumber(*display.value, QLatin1String(display.pattern))
-                                                 + QLatin1String(display.unit)
-                                           : noReading());
+        display.box->setText(formatNumberWithUnit(display.value, QLatin1String(display.pattern),
+                                                  QLatin1String(display.unit)));
         // The number, not the unit, shows where a box is too narrow for both.
         display.box->setCursorPosition(0);
     }

@@ -57,9 +57,7 @@ void iAnalogDisplayX::setPrecision(int decimals)
 
 QString iAnalogDisplayX::text() const
 {
-    if (!std::isfinite(m_value))
-        return noReading();
-    return instrument::numberText(m_value, m_precision) + m_unitText;
+    return formatNumberWithUnit(m_value, instrument::numberPattern(m_precision), m_unitText);
 }
 
 QSize iAnalogDisplayX::sizeHint() const

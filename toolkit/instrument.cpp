@@ -165,12 +165,17 @@ QString tickText(double value)
     return QLocale().toString(tidy(value), 'g', 6);
 }
 
-QString numberText(double value, int decimals)
+QString numberPattern(int decimals)
 {
     QString pattern = QStringLiteral("0");
     if (decimals > 0)
         pattern += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
-    return formatNumber(value, pattern);
+    return pattern;
+}
+
+QString numberText(double value, int decimals)
+{
+    return formatNumber(value, numberPattern(decimals));
 }
 
 double tidy(double value)

@@ -78,6 +78,9 @@ QVector<double> majorTicks(double minimum, double maximum, int count);
 // Short text of a tick value ("10", "2,5") in the locale's notation.
 QString tickText(double value);
 
+// The display pattern of a number with a fixed count of decimals ("0.00").
+QString numberPattern(int decimals);
+
 // Number with a fixed count of decimals for the accessible value texts.
 QString numberText(double value, int decimals);
 

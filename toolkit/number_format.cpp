@@ -122,6 +122,12 @@ QString formatNumber(std::optional<double> value, const QString &pattern)
     return value ? formatNumber(*value, pattern) : noReading();
 }
 
+QString formatNumberWithUnit(std::optional<double> value, const QString &pattern, const QString &unit)
+{
+    const QString number = formatNumber(value, pattern);
+    return number == noReading() ? number : number + unit;
+}
+
 std::optional<double> parseNumber(const QString &text)
 {
     QLocale locale;

@@ -22,6 +22,11 @@ QString noReading();
 QString formatNumber(double value, const QString &pattern);
 QString formatNumber(std::optional<double> value, const QString &pattern);
 
+// A number followed by its unit text (which brings its own leading blank), as
+// the boxes of the windows show it; where the number has no reading the box
+// shows noReading() alone, never a unit after it.
+QString formatNumberWithUnit(std::optional<double> value, const QString &pattern, const QString &unit);
+
 // The number in the text of an input box, read with the decimal separator of
 // QLocale(); blanks around it are ignored. Group separators are not accepted,
 // so a text is either one plain number or no number at all. Empty text, text

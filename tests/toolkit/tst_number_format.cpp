@@ -16,6 +16,7 @@ private slots:
     void followsTheSystemLocale();
     void parsesInputBoxText_data();
     void parsesInputBoxText();
+    void noReadingStandsWithoutUnit();
 };
 
 namespace {
@@ -100,6 +101,15 @@ void NumberFormatTest::parsesInputBoxText()
         else
             QCOMPARE(value, std::optional<double>(expected[i]));
     }
+}
+
+void NumberFormatTest::noReadingStandsWithoutUnit()
+{
+    const QString unit = QStringLiteral(" kW");
+    QCOMPARE(formatNumberWithUnit(2.5, "0.00", unit), formatNumber(2.5, "0.00") + unit);
+    for (double nothing : {qQNaN(), qInf(), -qInf(), 1e15, -4.7e20})
+        QCOMPARE(formatNumberWithUnit(nothing, "0.00", unit), noReading());
+    QCOMPARE(formatNumberWithUnit(std::nullopt, "0.00", unit), noReading());
 }
 
 QTEST_APPLESS_MAIN(NumberFormatTest)
