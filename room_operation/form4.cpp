@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "input_limits.h"
 #include "ithermometerx.h"
 #include "number_format.h"
 #include "surface.h"
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <initializer_list>
-
 using namespace winbuild;
 
 namespace {
@@ -21,37 +20,6 @@ namespace {
 // Client area of the window in its design, twips.
 constexpr double kClientWidth = 10860;
 constexpr double kClientHeight = 9030;
-
-// One end of a process line on the chart.
-struct LineEnd
-{
-    SurfaceLine *line;
-    bool first;   // (X1, Y1) rather than (X2, Y2)
-};
-
-void moveEnd(const LineEnd &end, const room::ChartPosition &at)
-{
-    if (end.first) {
-        end.line->setX1(at.x);
-        end.line->setY1(at.y);
-    } else {
-        end.line->setX2(at.x);
-        end.line->setY2(at.y);
-    }
-}
-
-// A state without a position leaves its letter and line ends where they were.
-void placePoint(const std::optional<room::AirState> &state, SurfaceLabel *letter, float dx, float dy,
-                std::initializer_list<LineEnd> ends)
-{
-    const std::optional<room::ChartPosition> at = state ? room::chartPosition(*state) : std::nullopt;
-    if (!at)
-        return;
-    for (const LineEnd &end : ends)
-        moveEnd(end, *at);
-    letter->setLeft(at->x + dx);
-    letter->setTop(at->y + dy);
-}
 
 } // namespace
 
@@ -125,10 +93,11 @@ void Form4::Timer1_Timer()
 
 void Form4::calculo()
 {
+    // A run that cannot read its inputs has no results: every box shows no
+    // reading and every marker leaves the chart, rather than keep figures of
+    // other inputs beside the ones the boxes now show.
     const std::optional<room::RoomInputs> inputs = readInputs();
-    if (!inputs)
-        return;
-    const room::RoomResults results = room::calculo(*inputs);
+    const room::RoomResults results = inputs ? room::calculo(*inputs) : room::RoomResults{};
     showResults(results);
     placeMarkers(results);
 }
@@ -136,24 +105,33 @@ void Form4::calculo()
 std::optional<room::RoomInputs> Form4::readInputs() const
 {
     using room::RoomInputs;
+    namespace band = input_band;
     // Each quantity from its box, in the box's unit divided down to the
-    // calculation's (per cent to a fraction, m3/h to m3/s, mbar to kPa).
+    // calculation's (per cent to a fraction, m3/h to m3/s, mbar to kPa). A
+    // number outside what the quantity can physically be, in the box's unit,
+    // is no reading either.
     const struct
     {
         double RoomInputs::*quantity;
         const QLineEdit *box;
+        InputBand band;
         double divisor;
     } fields[] = {
-        {&RoomInputs::T1, Text1[4], 1},    {&RoomInputs::phi1, Text4[3], 100},
-        {&RoomInputs::Vo, Text6, 3600},    {&RoomInputs::p, Text3[3], 10},
-        {&RoomInputs::phi2, Text8, 100},   {&RoomInputs::T2, Text7, 1},
-        {&RoomInputs::Tadp, Text12, 1},    {&RoomInputs::Qs, Text10, 1},
-        {&RoomInputs::Ql, Text11, 1},      {&RoomInputs::BF, Text9, 100},
+        {&RoomInputs::T1, Text1[4], band::kTemperature, 1},
+        {&RoomInputs::phi1, Text4[3], band::kRelativeHumidity, 100},
+        {&RoomInputs::Vo, Text6, band::kVentilationFlow, 3600},
+        {&RoomInputs::p, Text3[3], band::kBarometricPressure, 10},
+        {&RoomInputs::phi2, Text8, band::kRelativeHumidity, 100},
+        {&RoomInputs::T2, Text7, band::kTemperature, 1},
+        {&RoomInputs::Tadp, Text12, band::kTemperature, 1},
+        {&RoomInputs::Qs, Text10, band::kRoomLoad, 1},
+        {&RoomInputs::Ql, Text11, band::kRoomLoad, 1},
+        {&RoomInputs::BF, Text9, band::kBypassFactor, 100},
     };
     RoomInputs inputs;
     for (const auto &field : fields) {
         const std::optional<double> value = parseNumber(field.box->text());
-        if (!value)
+        if (!value || !field.band.contains(*value))
             return std::nullopt;
         inputs.*field.quantity = *value / field.divisor;
     }
@@ -184,11 +162,49 @@ void Form4::showResults(const room::RoomResults &results)
 }
 
 // The path E -> R -> I -> C on the chart: each point moves its letter, by the
-// letter's offset in twips, and the ends of the lines that meet there.
+// letter's offset in twips, and the ends of the lines that meet there. A point
+// without a position (its state has no value) hides its letter and every line
+// that ends there, so that no part of the path stays where a run of other
+// inputs put it; the next run that places the point shows them again.
 void Form4::placeMarkers(const room::RoomResults &results)
 {
-    placePoint(results.E, Label11[8], 0, -320, {{Line4[5], true}, {Line4[5], false}, {Line4[6], true}});
-    placePoint(results.R, Label11[9], 50, 100, {{Line4[6], false}, {Line4[7], true}});
-    placePoint(results.I, Label11[10], -100, 50, {{Line4[7], false}, {Line4[4], true}});
-    placePoint(results.C, Label11[11], 50, -50, {{Line4[4], false}});
+    enum Point { E, R, I, C };
+    std::optional<room::ChartPosition> at[4];
+    const struct
+    {
+        const std::optional<room::AirState> &state;
+        SurfaceLabel *letter;
+        float dx, dy;
+    } points[] = {
+        {results.E, Label11[8], 0, -320},
+        {results.R, Label11[9], 50, 100},
+        {results.I, Label11[10], -100, 50},
+        {results.C, Label11[11], 50, -50},
+    };
+    for (int p = E; p <= C; ++p) {
+        at[p] = points[p].state ? room::chartPosition(*points[p].state) : std::nullopt;
+        SurfaceLabel *letter = points[p].letter;
+        if (at[p]) {
+            letter->setLeft(at[p]->x + points[p].dx);
+            letter->setTop(at[p]->y + points[p].dy);
+        }
+        letter->setVisible(at[p].has_value());
+    }
+
+    const struct
+    {
+        SurfaceLine *line;
+        Point from, to;
+    } path[] = {{Line4[5], E, E}, {Line4[6], E, R}, {Line4[7], R, I}, {Line4[4], I, C}};
+    for (const auto &segment : path) {
+        if (const auto &from = at[segment.from]) {
+            segment.line->setX1(from->x);
+            segment.line->setY1(from->y);
+        }
+        if (const auto &to = at[segment.to]) {
+            segment.line->setX2(to->x);
+            segment.line->setY2(to->y);
+        }
+        segment.line->setVisible(at[segment.from] && at[segment.to]);
+    }
 }

@@ -41,8 +41,10 @@ public:
     void Form_Load();
 
     // Reads the ten input boxes, writes Text25, Text27, Text24, Text26 and
-    // Text23 and places the process markers on the chart. Text that is not a
-    // number in any input box skips the run and leaves everything as it was.
+    // Text23 and places the process markers on the chart. While some box holds
+    // no number, or one the quantity cannot physically be, the results show no
+    // reading and the markers are hidden; a result or point without a value
+    // (a division by zero) shows no reading or is hidden on its own.
     void calculo();
 
     // Step control of the outdoor temperature: the thermometer, then calculo.
@@ -214,7 +216,8 @@ private:
     // Connects the handlers, after every design value is set.
     void connectHandlers();
 
-    // The input boxes as numbers; none if any box holds no number.
+    // The input boxes as numbers; none if any box holds no number or a number
+    // outside its quantity's band (input_limits.h).
     std::optional<room::RoomInputs> readInputs() const;
     void showResults(const room::RoomResults &results);
     void placeMarkers(const room::RoomResults &results);

@@ -124,7 +124,7 @@ const ProcessLetter kProcessLetters[] = {
 } // namespace
 
 // A bold caption in the frame's colour; the frame's contents keep the
-// window's font and colours.
+// window's font and text colours, enabled and disabled.
 void Form4::buildFrames()
 {
     for (const FrameDesign &d : kFrames) {
@@ -137,8 +137,11 @@ void Form4::buildFrames()
         frame->setGeometry(twips::rect(d.left, d.top, d.width, d.height));
         Surface *client = addClientSurface(frame, QLatin1String(d.name) + QLatin1String("Client"));
         client->setFont(windowFont());
+        // Group by group, so that a disabled control inside keeps the greyed
+        // text of the disabled group rather than the caption's colour or black.
         QPalette contentPalette = client->palette();
-        contentPalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            contentPalette.setColor(group, QPalette::WindowText, palette().color(group, QPalette::WindowText));
         client->setPalette(contentPalette);
         this->*d.frame = frame;
         this->*d.client = client;

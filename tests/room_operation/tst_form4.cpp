@@ -7,10 +7,13 @@
 #include "updown.h"
 
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(room::RoomInputs)
 
 namespace {
 
@@ -22,28 +25,56 @@ QString decimals(const char *number)
 // The design inputs' results as the boxes show them.
 const char *const kDesignTexts[] = {"24.66 kW", "0.74 ", "5431.9 m3/h", "20.30 kW", "0.60 "};
 
-// Everything a run of calculo writes: the five result texts and where the
-// four letters E R I C stand.
+// Everything a run of calculo writes: the five result texts, where the four
+// letters E R I C stand, the ends of the path's lines Line4(5), (6), (7), (4)
+// and which of those letters and lines show.
 struct Snapshot
 {
     QStringList texts;
     QList<QPointF> letters;
-    bool operator==(const Snapshot &other) const { return texts == other.texts && letters == other.letters; }
+    QList<QLineF> lines;
+    QList<bool> shown;   // letters E R I C, then lines 5 6 7 4
+    bool operator==(const Snapshot &other) const
+    {
+        return texts == other.texts && letters == other.letters && lines == other.lines && shown == other.shown;
+    }
 };
+
+constexpr int kPathLines[] = {5, 6, 7, 4};
 
 Snapshot snapshot(const Form4 &form)
 {
     Snapshot s;
     for (const QLineEdit *box : {form.Text25, form.Text27, form.Text24, form.Text26, form.Text23})
         s.texts << box->text();
-    for (int i = 8; i <= 11; ++i)
-        s.letters << QPointF(form.Label11[size_t(i)]->Left(), form.Label11[size_t(i)]->Top());
+    for (int i = 8; i <= 11; ++i) {
+        const SurfaceLabel *letter = form.Label11[size_t(i)];
+        s.letters << QPointF(letter->Left(), letter->Top());
+        s.shown << letter->Visible();
+    }
+    for (const int i : kPathLines) {
+        const SurfaceLine *line = form.Line4[size_t(i)];
+        s.lines << QLineF(line->X1(), line->Y1(), line->X2(), line->Y2());
+        s.shown << line->Visible();
+    }
     return s;
+}
+
+// The letters and path lines that show, as "ERIC5674" shows them all.
+QString shownMarks(const Snapshot &s)
+{
+    const QString names = QStringLiteral("ERIC5674");
+    QString marks;
+    for (int i = 0; i < s.shown.size(); ++i) {
+        if (s.shown[i])
+            marks += names[i];
+    }
+    return marks;
 }
 
 char *toString(const Snapshot &s)
 {
-    return QTest::toString(s.texts.join(QLatin1Char('|')));
+    return QTest::toString(s.texts.join(QLatin1Char('|')) + QStringLiteral(" shown: ") + shownMarks(s));
 }
 
 void step(UpDown *control, bool up = true)
@@ -51,9 +82,40 @@ void step(UpDown *control, bool up = true)
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() / 2, up ? 2 : control->height() - 2));
 }
 
+// Replaces the text of an input box as a student would, by keys.
+void type(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    text.isEmpty() ? QTest::keyClick(box, Qt::Key_Delete) : QTest::keyClicks(box, text);
+}
+
+// Runs calculo twice through a step control none of the tests types into,
+// leaving its box (the room temperature) as it was.
+void rerun(Form4 &form)
+{
+    step(form.UpDown5);
+    step(form.UpDown5, false);
+}
+
+// Outdoor 31 ºC and 70 %, 1000 m3/h, 1013 mbar; room 26 ºC and 60 %,
+// 15000 W and 5300 W; bypass 25 %, dew point 15 ºC.
+constexpr room::RoomInputs kDesignInputs{31, 0.70, 1000.0 / 3600, 101.3, 0.60, 26, 15, 15000, 5300, 0.25};
+
 QString coilText(const room::RoomInputs &in)
 {
     return formatNumber(room::calculo(in).Qcoil, QStringLiteral("0.00")) + QStringLiteral(" kW");
+}
+
+// The darkest pixel of a grab of the widget: its text's ink.
+int darkestGray(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    }
+    return darkest;
 }
 
 // Whether some pixel of the item is front-most and under no widget.
@@ -85,9 +147,14 @@ private slots:
     void firstSensibleLoadStepStartsFromTheStepControl();
     void pressureCountsFromTheNextOtherStep();
     void outdoorStepMovesTheThermometerBeforeTheResults();
-    void undefinedCasesShowSoundReadings();
-    void textThatIsNoNumberLeavesEverything_data();
-    void textThatIsNoNumberLeavesEverything();
+    void pathWithoutSupplyOrMixHidesThoseMarks_data();
+    void pathWithoutSupplyOrMixHidesThoseMarks();
+    void outdoorAtRoomTemperatureStillMixes();
+    void unreadableInputShowsNoResultsUntilReadable_data();
+    void unreadableInputShowsNoResultsUntilReadable();
+    void typedValuesBeyondTheArrowsAreComputed_data();
+    void typedValuesBeyondTheArrowsAreComputed();
+    void disabledWinterOptionReadsGreyed();
     void blinkAlternatesLampAndCloud();
     void hoverHelpShowsOverItsElement_data();
     void hoverHelpShowsOverItsElement();
@@ -117,6 +184,7 @@ void Form4Test::designResultsAndProcessPath()
     for (const char *text : kDesignTexts)
         expected << decimals(text);
     QCOMPARE(snapshot(*m_form).texts, expected);
+    QCOMPARE(shownMarks(snapshot(*m_form)), QStringLiteral("ERIC5674"));
 
     Form4 &f = *m_form;
     const struct
@@ -170,7 +238,8 @@ void Form4Test::pressureCountsFromTheNextOtherStep()
 
     step(m_form->UpDown1);
     step(m_form->UpDown1, false);
-    const room::RoomInputs in{31, 0.70, 1000.0 / 3600, 101.4, 0.60, 26, 15, 15000, 5300, 0.25};
+    room::RoomInputs in = kDesignInputs;
+    in.p = 101.4;
     QCOMPARE(m_form->Text25->text(), coilText(in));
     const auto e = room::chartPosition(*room::calculo(in).E);
     QCOMPARE(m_form->Label11[8]->Top(), float(e->y) - 320.0f);
@@ -189,27 +258,62 @@ void Form4Test::outdoorStepMovesTheThermometerBeforeTheResults()
     QCOMPARE(m_form->Text25->text(), decimals(kDesignTexts[0]));
 }
 
-void Form4Test::undefinedCasesShowSoundReadings()
+void Form4Test::pathWithoutSupplyOrMixHidesThoseMarks_data()
 {
-    const Snapshot design = snapshot(*m_form);
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("results");
+    const QStringList noFlow{noReading(), decimals("0.74 "), noReading(), decimals("20.30 kW"), noReading()};
     // No sensible load: no supply air, so no mix and no coil outlet.
-    m_form->UpDown7->setValue(0);
-    Snapshot shown = snapshot(*m_form);
-    QCOMPARE(shown.texts, QStringList({noReading(), decimals("0.00 "), decimals("0.0 m3/h"), decimals("5.30 kW"),
-                                       noReading()}));
-    QCOMPARE(shown.letters.mid(2), design.letters.mid(2));   // I and C stay
+    QTest::newRow("no sensible load") << "Text10" << "0"
+                                      << QStringList{noReading(), decimals("0.00 "), decimals("0.0 m3/h"),
+                                                     decimals("5.30 kW"), noReading()};
+    QTest::newRow("dew point at the room temperature") << "Text12" << "26" << noFlow;
+    QTest::newRow("whole bypass") << "Text9" << "100" << noFlow;
+}
 
-    m_form->UpDown7->setValue(15000);
+// A run that gives the supply and mixed states no value takes I and C, and
+// the lines that end there, off the chart: E and R move, and no part of the
+// path stays where an earlier run put it. The next run that places them puts
+// the whole path back.
+void Form4Test::pathWithoutSupplyOrMixHidesThoseMarks()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    const Snapshot design = snapshot(*m_form);
+    QLineEdit *edit = m_form->findChild<QLineEdit *>(box);
+    const QString designText = edit->text();
+
+    m_form->UpDown2->setValue(35);   // E moves, so the run is a new one
+    type(edit, text);
+    rerun(*m_form);
+    const Snapshot shown = snapshot(*m_form);
+    QTEST(shown.texts, "results");
+    QCOMPARE(shownMarks(shown), QStringLiteral("ER56"));
+    room::RoomInputs in = kDesignInputs;
+    in.T1 = 35;
+    const auto e = room::chartPosition(*room::calculo(in).E);
+    QCOMPARE(shown.lines[0], QLineF(e->x, e->y, e->x, e->y));
+    QCOMPARE(shown.lines[1].p1(), QPointF(e->x, e->y));
+
+    m_form->UpDown2->setValue(31);
+    type(edit, designText);
+    rerun(*m_form);
     QCOMPARE(snapshot(*m_form), design);
+}
 
-    // Outdoor air at the room's temperature still mixes, straight above the room point.
+// Outdoor air at the room's temperature still mixes, straight above the room point.
+void Form4Test::outdoorAtRoomTemperatureStillMixes()
+{
     m_form->UpDown2->setValue(26);
-    QCOMPARE(m_form->Text25->text(), coilText({26, 0.70, 1000.0 / 3600, 101.3, 0.60, 26, 15, 15000, 5300, 0.25}));
+    room::RoomInputs in = kDesignInputs;
+    in.T1 = 26;
+    QCOMPARE(m_form->Text25->text(), coilText(in));
     QVERIFY(m_form->Text23->text() != noReading());
     QCOMPARE(m_form->Line4[4]->X2(), m_form->Line4[6]->X2());
 }
 
-void Form4Test::textThatIsNoNumberLeavesEverything_data()
+void Form4Test::unreadableInputShowsNoResultsUntilReadable_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
@@ -218,19 +322,82 @@ void Form4Test::textThatIsNoNumberLeavesEverything_data()
     QTest::newRow("group separator") << "Text10" << "15 000";
     // The other locale's decimal separator reads as a group separator here.
     QTest::newRow("foreign decimal") << "Text12" << (QLocale().decimalPoint() == "," ? "15.5" : "15,5");
+    // Numbers that the quantity cannot physically be.
+    QTest::newRow("outdoor above the saturation range") << "Text1(4)" << "81";
+    QTest::newRow("dew point below the saturation range") << "Text12" << "-61";
+    QTest::newRow("outdoor humidity above saturation") << "Text4(3)" << "101";
+    QTest::newRow("negative room humidity") << "Text8" << "-1";
+    QTest::newRow("negative ventilation") << "Text6" << "-50";
+    QTest::newRow("bypass above the whole") << "Text9" << "101";
+    QTest::newRow("negative bypass") << "Text9" << "-1";
+    QTest::newRow("bypass in exponent form") << "Text9" << "1e15";
+    QTest::newRow("load beyond a megawatt") << "Text11" << "2e6";
 }
 
-void Form4Test::textThatIsNoNumberLeavesEverything()
+// While an input cannot be read as what its quantity can be, no result stands
+// beside it: the result boxes show no reading and the path leaves the chart.
+// Once the box reads again, the run restores every result and marker.
+void Form4Test::unreadableInputShowsNoResultsUntilReadable()
 {
     QFETCH(QString, box);
     QFETCH(QString, text);
-    const Snapshot before = snapshot(*m_form);
+    const Snapshot design = snapshot(*m_form);
     QLineEdit *edit = m_form->findChild<QLineEdit *>(box);
-    edit->selectAll();
-    text.isEmpty() ? QTest::keyClick(edit, Qt::Key_Delete) : QTest::keyClicks(edit, text);
-    step(m_form->UpDown9);
-    QCOMPARE(m_form->Text9->text(), QStringLiteral("26"));
-    QCOMPARE(snapshot(*m_form), before);
+    const QString designText = edit->text();
+
+    type(edit, text);
+    rerun(*m_form);
+    const Snapshot shown = snapshot(*m_form);
+    QCOMPARE(shown.texts, QStringList(5, noReading()));
+    QCOMPARE(shownMarks(shown), QString());
+
+    type(edit, designText);
+    rerun(*m_form);
+    QCOMPARE(snapshot(*m_form), design);
+}
+
+void Form4Test::typedValuesBeyondTheArrowsAreComputed_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<room::RoomInputs>("inputs");
+    const auto row = [](const char *name, const char *box, const char *text, double room::RoomInputs::*quantity,
+                        double value) {
+        room::RoomInputs in = kDesignInputs;
+        in.*quantity = value;
+        QTest::newRow(name) << QString::fromLatin1(box) << decimals(text) << in;
+    };
+    row("outdoor at the top of the range", "Text1(4)", "80", &room::RoomInputs::T1, 80);
+    row("saturated outdoor air", "Text4(3)", "100", &room::RoomInputs::phi1, 1.0);
+    row("ventilation beyond the arrows", "Text6", "30000", &room::RoomInputs::Vo, 30000.0 / 3600);
+    row("bypass beyond the arrows", "Text9", "60.5", &room::RoomInputs::BF, 0.605);
+    row("frosty dew point", "Text12", "-5", &room::RoomInputs::Tadp, -5);
+}
+
+// A number the arrows cannot reach but the physics covers is computed.
+void Form4Test::typedValuesBeyondTheArrowsAreComputed()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(room::RoomInputs, inputs);
+    type(m_form->findChild<QLineEdit *>(box), text);
+    rerun(*m_form);
+    QCOMPARE(m_form->Text25->text(), coilText(inputs));
+    QVERIFY(m_form->Text25->text() != noReading());
+    QCOMPARE(shownMarks(snapshot(*m_form)), QStringLiteral("ERIC5674"));
+}
+
+// "Invierno" cannot be chosen, and looks it: its text is drawn in the
+// disabled colour, lighter than the black of "Verano".
+void Form4Test::disabledWinterOptionReadsGreyed()
+{
+    QVERIFY(m_form->Option1->isEnabled() && !m_form->Option2->isEnabled());
+    const QPalette palette = m_form->Option2->palette();
+    QVERIFY(palette.color(QPalette::Disabled, QPalette::WindowText) !=
+            palette.color(QPalette::Active, QPalette::WindowText));
+    const int winter = darkestGray(m_form->Option2);
+    const int summer = darkestGray(m_form->Option1);
+    QVERIFY2(winter > summer + 60, qPrintable(QStringLiteral("%1 against %2").arg(winter).arg(summer)));
 }
 
 void Form4Test::blinkAlternatesLampAndCloud()
