@@ -54,6 +54,13 @@ struct Unit
         box->selectAll();
         QTest::keyClicks(box, QString(text).replace('.', QLocale().decimalPoint()));
     }
+    // Types into boxes, then nudges the fan knob, which recalculates the running unit.
+    void typeAndNudgeKnob(std::initializer_list<std::pair<QLineEdit *, const char *>> entries, Qt::Key key)
+    {
+        for (const auto &[box, text] : entries)
+            type(box, QLatin1String(text));
+        QTest::keyClick(form.iKnobX1, key);
+    }
 };
 
 // Design inputs (knob 8, 23/17 degC, 1013 mbar, superheat 6) with every selector at 1.
@@ -246,9 +253,7 @@ void Form1HandlersTest::runShowsTheOutdoorAirItUsed()
     QCOMPARE(outdoor(), (QList<double>{23, 23, 23, 17, 17, 17}));   // from the start
     u.flipSwitch();
     QCOMPARE(outdoor(), (QList<double>{23, 23, 23, 17, 17, 17}));
-    u.type(form.Text4, QStringLiteral("24.5"));
-    u.type(form.Text1, QStringLiteral("16.5"));
-    QTest::keyClick(form.iKnobX1, Qt::Key_Up);
+    u.typeAndNudgeKnob({{form.Text4, "24.5"}, {form.Text1, "16.5"}}, Qt::Key_Up);
     QCOMPARE(u.runs.size(), size_t(2));
     QCOMPARE(outdoor(), (QList<double>{24.5, 24.5, 24.5, 16.5, 16.5, 16.5}));
     QCOMPARE(shown(form, "ter(1)"), 23.0);
@@ -338,9 +343,7 @@ void Form1HandlersTest::typedNumbersTheArrowsCannotReachAreComputed()
     Unit u;
     Form1 &form = u.form;
     u.flipSwitch();
-    u.type(form.Text4, QStringLiteral("35"));
-    u.type(form.Text8, QStringLiteral("12.5"));
-    QTest::keyClick(form.iKnobX1, Qt::Key_Down);
+    u.typeAndNudgeKnob({{form.Text4, "35"}, {form.Text8, "12.5"}}, Qt::Key_Down);
     QCOMPARE(u.runs.size(), size_t(2));
     QCOMPARE(form.Text23->text(), QString());
 
@@ -416,19 +419,13 @@ void Form1HandlersTest::stateWithoutValueShowsNoReadingAndNoPath()
     Unit u;
     Form1 &form = u.form;
     u.flipSwitch();
-    u.type(form.Text4, QStringLiteral("80"));
-    u.type(form.Text1, QStringLiteral("80"));
-    u.type(form.Text3, QStringLiteral("500"));
-    QTest::keyClick(form.iKnobX1, Qt::Key_Up);
+    u.typeAndNudgeKnob({{form.Text4, "80"}, {form.Text1, "80"}, {form.Text3, "500"}}, Qt::Key_Up);
     QCOMPARE(u.runs.size(), size_t(2));
     for (size_t i : {2, 3, 4, 5, 6, 7})
         QCOMPARE(form.itext1[i]->text(), noReading());
     QCOMPARE(resultMarks(form), QList<bool>(16, false));
 
-    u.type(form.Text4, QStringLiteral("23"));
-    u.type(form.Text1, QStringLiteral("17"));
-    u.type(form.Text3, QStringLiteral("1013"));
-    QTest::keyClick(form.iKnobX1, Qt::Key_Down);
+    u.typeAndNudgeKnob({{form.Text4, "23"}, {form.Text1, "17"}, {form.Text3, "1013"}}, Qt::Key_Down);
     QCOMPARE(resultMarks(form), QList<bool>(16, true));
     QCOMPARE(snapshot(form, true), [&form] { Form1 fresh; designPowers(fresh); fresh.funci(); return snapshot(fresh, true); }());
 }

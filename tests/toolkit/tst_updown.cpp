@@ -15,7 +15,6 @@ private slots:
     void chainedStepControlsRunNestedAndEnd();
     void stepsFromTypedTextOnlyWhenAskedTo_data();
     void stepsFromTypedTextOnlyWhenAskedTo();
-    void twinStepsFromTheQuantitysTypedText();
 };
 
 namespace {
@@ -199,35 +198,6 @@ void UpDownTest::stepsFromTypedTextOnlyWhenAskedTo()
     f.upDown->setValue(f.upDown->Value());
     QTest::mouseClick(f.upDown, Qt::LeftButton, {}, kLowerHalf);
     QCOMPARE(f.seen, QStringList{QString::number(seen.last().toInt() - 2)});
-}
-
-// A twin control whose buddy is a read-out steps from the number typed into
-// the box of the quantity, and its write goes through even where its value
-// stays, so that the box shows a held value again.
-void UpDownTest::twinStepsFromTheQuantitysTypedText()
-{
-    Fixture f(15, 30, 1, 23);
-    f.upDown->setStepsFromTypedText(f.box);
-    iAnalogDisplayX display(&f.window);
-    UpDown twin(&f.window);
-    twin.setGeometry(200, 0, 16, 23);
-    twin.setBuddy(&display);
-    twin.setRange(15, 30);
-    twin.setValue(23);
-    twin.setStepsFromTypedText(f.box);
-    twin.show();
-    QStringList shown;
-    connect(&twin, &UpDown::Change, &twin, [&] {
-        shown << display.text();
-        f.upDown->setValue(twin.Value());
-    });
-
-    f.box->selectAll();
-    QTest::keyClicks(f.box, QStringLiteral("23") + QLocale().decimalPoint() + QStringLiteral("5"));
-    QTest::mouseClick(&twin, Qt::LeftButton, {}, kLowerHalf);   // 23.5 down: 23, the value both hold
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(f.seen, QStringList{"23"});
-    QVERIFY(!f.box->isModified());
 }
 
 QTEST_MAIN(UpDownTest)
