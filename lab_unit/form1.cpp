@@ -4,6 +4,7 @@
 #include "sstab.h"
 #include "surface.h"
 #include "twips.h"
+#include "updown.h"
 #include "window_build.h"
 
 #include <QFrame>
@@ -157,4 +158,7 @@ void Form1::Form_Load()
     }
     for (QLineEdit *cell : Text7)
         cell->setText(QString());
+    // Every outdoor thermometer shows the outdoor air of the boxes.
+    showOutdoorDryBulb(UpDown2->Value());
+    showOutdoorWetBulb(UpDown4->Value());
 }

@@ -49,7 +49,8 @@ public:
 
     // --- Calculation ---------------------------------------------------------
     // Recomputes the whole unit from the window's controls and rewrites every
-    // display it owns. Runs only while the unit is on (the handlers check).
+    // display it owns, the outdoor air it computed with included. Runs only
+    // while the unit is on (the handlers check).
     void funci();
 
     // --- Handlers: main switch, animation, selectors, knob, step controls -----
@@ -100,8 +101,9 @@ public:
     qint16 ChartY = 0;
 
     // Set while the chart path and the refrigeration cycle are taken off the
-    // pictures because the last calculation could not read its inputs; the
-    // next calculation that can puts them back while the unit runs.
+    // pictures because the last calculation could not compute with its inputs
+    // or could not place every point of the path; the next calculation that
+    // places them puts them back while the unit runs.
     bool resultsWithdrawn = false;
 
     // --- Menus ---------------------------------------------------------------
@@ -216,4 +218,10 @@ private:
     void connectPanelHandlers();   // switch, timers, selectors, knob, step controls
     void connectMenuHandlers();
     void connectChartHandlers();
+
+    // The outdoor dry bulb on the "Datos" tab's thermometer iThermometerX1,
+    // the scheme's ter(3) and read-out itext1(0); the wet bulb likewise on
+    // iThermometerX2, ter(4) and itext1(1).
+    void showOutdoorDryBulb(double t);
+    void showOutdoorWetBulb(double t);
 };

@@ -20,8 +20,10 @@ constexpr double kCellWidth = 600;
 constexpr double kCellHeight = 288;
 constexpr double kCaptionHeight = 255;
 
-// The table's columns are the cycle points 1 to 4.
+// The table's columns are the cycle points 1 to 4; the head of the last
+// stands a little right of its cells.
 constexpr double kColumnLeft[] = {1155, 1755, 2355, 2955};
+constexpr double kColumnHeadLeft[] = {1155, 1755, 2355, 2970};
 // The enthalpy row stands a little off the other rows.
 constexpr double kEnthalpyColumnLeft[] = {1170, 1740, 2340, 2940};
 
@@ -158,7 +160,7 @@ void Form1::buildCycleTable(Surface *page)
     };
 
     for (int point = 1; point <= 4; ++point)
-        addTableCaption(point, QString::number(point), kColumnLeft[point - 1], 4155, kCellWidth, true);
+        addTableCaption(point, QString::number(point), kColumnHeadLeft[point - 1], 4155, kCellWidth, true);
     for (const TableRow &row : kRows) {
         addTableCaption(row.caption, QString::fromUtf8(row.text), kRowCaptionLeft, row.top,
                         kRowCaptionWidth, row.visible);

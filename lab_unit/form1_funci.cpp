@@ -2,8 +2,9 @@
 // model and writes every display it owns, stage by stage in a fixed order:
 // air side (fan, steam, preheater, coil, reheater), chart path, refrigeration
 // cycle, diagram lines, lit heating elements. A run whose input boxes do not
-// all hold numbers computes nothing: it names those boxes on the warning line
-// and blanks the figures of the last run.
+// all hold numbers their quantities can physically be computes nothing: it
+// names those boxes on the warning line and blanks the figures of the last
+// run.
 
 #include "form1.h"
 
@@ -14,6 +15,7 @@
 #include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "ithermometerx.h"
+#include "input_limits.h"
 #include "number_format.h"
 #include "surface_items.h"
 #include "unit_model.h"
@@ -21,6 +23,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QStringList>
+
+#include <cmath>
 
 namespace {
 
@@ -33,21 +37,67 @@ const QString kSupersaturationWarning = QStringLiteral(
 constexpr size_t kCalculatedReadouts[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 constexpr size_t kCalculatedCells[] = {0, 1, 3, 6, 7, 9, 11, 12, 14, 16, 17, 19, 20, 26, 29, 32};
 
-// The inputs of one run. The names of the boxes whose text is not a number
-// (as their captions on the "Datos" tab call them) go into `unreadable`.
-UnitInputs readInputs(const Form1 &w, QStringList &unreadable)
+// An input box of the "Datos" tab: its name as its caption calls it, what its
+// quantity can physically be, and the unit that band is told in.
+struct InputBox
 {
-    const auto number = [&unreadable](const QLineEdit *box, const QString &name) {
-        const std::optional<double> value = parseNumber(box->text());
-        if (!value)
-            unreadable << name;
-        return value.value_or(0.0);
-    };
+    QLineEdit *Form1::*box;
+    const char *name;
+    InputBand band;
+    const char *unit;
+};
+
+const InputBox kPressureBox{&Form1::Text3, "Presión barométrica", input_band::kBarometricPressure, "mbar"};
+const InputBox kDryBulbBox{&Form1::Text4, "Temperatura ambiente", input_band::kTemperature, "ºC"};
+const InputBox kWetBulbBox{&Form1::Text1, "Temperatura de Bulbo H.", input_band::kTemperature, "ºC"};
+const InputBox kSuperheatBox{&Form1::Text8, "Sobrecalentamiento evaporador", input_band::kSuperheat, "ºC"};
+
+// The input boxes a run cannot compute with: the names of those whose text is
+// not a number, and a clause for each number its quantity cannot be.
+struct RefusedInputs
+{
+    QStringList notNumbers;
+    QStringList outOfBand;
+    bool any() const { return !notNumbers.isEmpty() || !outOfBand.isEmpty(); }
+};
+
+// A band's limit with the locale's decimal separator and only the decimals it has.
+QString bandLimit(double limit)
+{
+    QString pattern = QStringLiteral("0");
+    for (double scaled = limit; scaled != std::round(scaled) && pattern.size() < 5; scaled *= 10)
+        pattern += pattern.size() == 1 ? QStringLiteral(".0") : QStringLiteral("0");
+    return formatNumber(limit, pattern);
+}
+
+// "«Presión barométrica» debe estar entre 500 y 1200 mbar"
+QString outOfBandClause(const InputBox &input)
+{
+    return QStringLiteral("«%1» debe estar entre %2 y %3 %4")
+        .arg(QString::fromUtf8(input.name), bandLimit(input.band.minimum), bandLimit(input.band.maximum),
+             QString::fromUtf8(input.unit));
+}
+
+double readBox(const Form1 &w, const InputBox &input, RefusedInputs &refused)
+{
+    const std::optional<double> value = parseNumber((w.*input.box)->text());
+    if (!value) {
+        refused.notNumbers << QString::fromUtf8(input.name);
+        return 0.0;
+    }
+    if (!input.band.contains(*value))
+        refused.outOfBand << outOfBandClause(input);
+    return *value;
+}
+
+// The inputs of one run, the boxes read in the tab's order.
+UnitInputs readInputs(const Form1 &w, RefusedInputs &refused)
+{
     UnitInputs in;
-    in.p = number(w.Text3, QStringLiteral("Presión barométrica")) / 10;
-    in.T1 = number(w.Text4, QStringLiteral("Temperatura ambiente"));
-    in.Twb1 = number(w.Text1, QStringLiteral("Temperatura de Bulbo H."));
-    in.sh = number(w.Text8, QStringLiteral("Sobrecalentamiento evaporador"));
+    in.p = readBox(w, kPressureBox, refused) / 10;
+    in.T1 = readBox(w, kDryBulbBox, refused);
+    in.Twb1 = readBox(w, kWetBulbBox, refused);
+    in.sh = readBox(w, kSuperheatBox, refused);
     in.fanSetting = w.iKnobX1->position();
     in.steamPower = w.steamPower();
     in.preheatPower = w.preheatPower();
@@ -58,21 +108,26 @@ UnitInputs readInputs(const Form1 &w, QStringList &unreadable)
     return in;
 }
 
-// " No se puede calcular: el dato de «A» no es un número (decimales con «,»).",
-// or with several boxes "los datos de «A», «B» y «C» no son números". The
-// decimal separator is the one the boxes are read with.
-QString unreadableInputsWarning(const QStringList &names)
+// " No se puede calcular: el dato de «A» no es un número (decimales con «,»)."
+// or with several boxes "los datos de «A», «B» y «C» no son números (...)",
+// then "; «D» debe estar entre 500 y 1200 mbar" for each number out of its
+// band. The decimal separator is the one the boxes are read with.
+QString refusedInputsWarning(const RefusedInputs &refused)
 {
-    QStringList quoted;
-    for (const QString &name : names)
-        quoted << QStringLiteral("«%1»").arg(name);
-    const QString last = quoted.takeLast();
-    const QString decimals = QStringLiteral("«%1»").arg(QLocale().decimalPoint());
-    if (quoted.isEmpty())
-        return QStringLiteral(" No se puede calcular: el dato de %1 no es un número (decimales con %2).")
-            .arg(last, decimals);
-    return QStringLiteral(" No se puede calcular: los datos de %1 y %2 no son números (decimales con %3).")
-        .arg(quoted.join(QStringLiteral(", ")), last, decimals);
+    QStringList clauses;
+    if (!refused.notNumbers.isEmpty()) {
+        QStringList quoted;
+        for (const QString &name : refused.notNumbers)
+            quoted << QStringLiteral("«%1»").arg(name);
+        const QString last = quoted.takeLast();
+        const QString decimals = QStringLiteral("(decimales con «%1»)").arg(QLocale().decimalPoint());
+        clauses << (quoted.isEmpty()
+                        ? QStringLiteral("el dato de %1 no es un número %2").arg(last, decimals)
+                        : QStringLiteral("los datos de %1 y %2 no son números %3")
+                              .arg(quoted.join(QStringLiteral(", ")), last, decimals));
+    }
+    clauses += refused.outOfBand;
+    return QStringLiteral(" No se puede calcular: %1.").arg(clauses.join(QStringLiteral("; ")));
 }
 
 // The warning line shows a message from its start, however long it is.
@@ -206,13 +261,13 @@ void showElementBars(Form1 &w, const ElementBars &bars)
     }
 }
 
-// A run that cannot read its inputs says so on the warning line and takes the
-// figures off the read-outs and the cycle table, which would otherwise show
-// numbers that no calculation gave. Thermometers, gauges, the tachometer, the
-// float, lines and markers stay where they stand.
-void showNoCalculation(Form1 &w, const QStringList &unreadable)
+// A run that cannot compute with its inputs says so on the warning line and
+// takes the figures off the read-outs and the cycle table, which would
+// otherwise show numbers that no calculation gave. Thermometers, gauges, the
+// tachometer, the float, lines and markers stay where they stand.
+void showNoCalculation(Form1 &w, const RefusedInputs &refused)
 {
-    showWarning(w.Text23, unreadableInputsWarning(unreadable));
+    showWarning(w.Text23, refusedInputsWarning(refused));
     for (size_t i : kCalculatedReadouts)
         w.itext1[i]->setValue(qQNaN());
     for (size_t i : kCalculatedCells)
@@ -233,25 +288,49 @@ void showResultMarks(Form1 &w, bool visible)
         w.Line4[i]->setVisible(visible);
 }
 
+void withdrawResultMarks(Form1 &w)
+{
+    showResultMarks(w, false);
+    w.resultsWithdrawn = true;
+}
+
+// Whether every point of the chart path has a place. Air warmed beyond the
+// range of the saturation pressure has no state, and a path drawn to the
+// points it has would end at the previous run's.
+bool chartPathPlaced(const UnitResult &r)
+{
+    for (const ChartStep &step : r.chartPath) {
+        for (float coordinate : {step.line.X1, step.line.Y1, step.line.X2, step.line.Y2})
+            if (!std::isfinite(coordinate))
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void Form1::funci()
 {
-    QStringList unreadable;
-    const UnitInputs in = readInputs(*this, unreadable);
-    if (!unreadable.isEmpty()) {
-        showNoCalculation(*this, unreadable);
-        showResultMarks(*this, false);
-        resultsWithdrawn = true;
+    RefusedInputs refused;
+    const UnitInputs in = readInputs(*this, refused);
+    if (refused.any()) {
+        showNoCalculation(*this, refused);
+        withdrawResultMarks(*this);
         return;
     }
     const UnitResult r = computeUnit(in);
+    const bool pathPlaced = chartPathPlaced(r);
+    showOutdoorDryBulb(in.T1);
+    showOutdoorWetBulb(in.Twb1);
     showAirSide(*this, r);
-    showChartPath(*this, r);
+    if (pathPlaced)
+        showChartPath(*this, r);
     showCycle(*this, r.cycle);
     showDiagram(*this, r);
     showElementBars(*this, r.elementBars);
-    if (resultsWithdrawn) {
+    if (!pathPlaced) {
+        withdrawResultMarks(*this);
+    } else if (resultsWithdrawn) {
         resultsWithdrawn = false;
         showResultMarks(*this, interruptor->isOn());
     }

@@ -10,6 +10,7 @@
 #include "updown.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -63,17 +64,23 @@ void recalculateIfOn(Form1 &form)
 // at the start: rising towards a greater target, falling otherwise, so an
 // unchanged position makes exactly one pass. Each pass recalculates the unit
 // if it is on, seeing the counter as the element's power; the passes follow one
-// another without handling other events. The power ends at the target exactly,
-// with no calculation after it: the displays keep the last pass's state.
+// another without handling other events. The power ends at the target exactly.
+// The last pass may stop up to one step short of it; then one more calculation
+// at the target follows, so the displays end at the selector's power.
 void rampPower(Form1 &form, std::optional<double> &power, double target, double fallingStep)
 {
     if (!power)
         power = 0.0;
     double &counter = *power;
     const double step = target > counter ? kRisingStep : fallingStep;
-    for (; step > 0 ? counter <= target : counter >= target; counter += step)
+    double lastPass = counter;
+    for (; step > 0 ? counter <= target : counter >= target; counter += step) {
+        lastPass = counter;
         recalculateIfOn(form);
+    }
     counter = target;
+    if (lastPass != target)
+        recalculateIfOn(form);
 }
 
 template <typename Item, size_t N>
@@ -141,18 +148,36 @@ void showUnitAtRest(Form1 &form)
     form.Line3->setY2(kManometerRestY2);
 }
 
-// The outdoor thermometer on the "Datos" tab, the one on the scheme and the
-// scheme's read-out follow a temperature step control.
-void mirrorOutdoorTemperature(const UpDown *control, iThermometerX *dataThermometer,
-                              iThermometerX *schemeThermometer, iAnalogDisplayX *readout)
+// An outdoor temperature on the "Datos" tab's thermometer, the scheme's
+// thermometer and the scheme's read-out.
+void showOutdoorTemperature(iThermometerX *dataThermometer, iThermometerX *schemeThermometer,
+                            iAnalogDisplayX *readout, double t)
 {
-    const double t = control->Value();
     dataThermometer->setPosition(t);
     schemeThermometer->setPosition(t);
     readout->setValue(t);
 }
 
+// The scheme's step control of an outdoor temperature follows its twin on the
+// "Datos" tab without raising a change of its own, so that both hold one
+// value and a click on either steps from the temperature shown.
+void bringAlong(UpDown *twin, int value)
+{
+    const QSignalBlocker quiet(twin);
+    twin->setValue(value);
+}
+
 } // namespace
+
+void Form1::showOutdoorDryBulb(double t)
+{
+    showOutdoorTemperature(iThermometerX1, ter[3], itext1[0], t);
+}
+
+void Form1::showOutdoorWetBulb(double t)
+{
+    showOutdoorTemperature(iThermometerX2, ter[4], itext1[1], t);
+}
 
 void Form1::connectPanelHandlers()
 {
@@ -237,9 +262,10 @@ void Form1::UpDown1_Change()
 // Outdoor dry bulb: the wet bulb never stands above it.
 void Form1::UpDown2_Change()
 {
+    bringAlong(UpDown5, UpDown2->Value());
     if (UpDown2->Value() < UpDown4->Value())
         UpDown4->setValue(UpDown2->Value());
-    mirrorOutdoorTemperature(UpDown2, iThermometerX1, ter[3], itext1[0]);
+    showOutdoorDryBulb(UpDown2->Value());
     recalculateIfOn(*this);
 }
 
@@ -251,9 +277,10 @@ void Form1::UpDown3_Change()
 // Outdoor wet bulb: raising it above the dry bulb takes the dry bulb along.
 void Form1::UpDown4_Change()
 {
+    bringAlong(UpDown6, UpDown4->Value());
     if (UpDown4->Value() > UpDown2->Value())
         UpDown2->setValue(UpDown4->Value());
-    mirrorOutdoorTemperature(UpDown4, iThermometerX2, ter[4], itext1[1]);
+    showOutdoorWetBulb(UpDown4->Value());
     recalculateIfOn(*this);
 }
 

@@ -135,9 +135,13 @@ void Form1::buildDataTab(Surface *page)
         control->setRange(s.minimum, s.maximum);
         control->setIncrement(1);
         control->setValue(s.value);
+        control->setStepsFromTypedText(box);
         *s.box = box;
         *s.control = control;
     }
+    // The scheme's outdoor step controls step from a temperature typed on this tab too.
+    UpDown5->setStepsFromTypedText(Text4);
+    UpDown6->setStepsFromTypedText(Text1);
 
     Label9[0] = addCaption(page, indexed("Label9", 0), QStringLiteral("Sobrecalentamiento evaporador"), 210, 3795);
     Label10[3] = addCaption(page, indexed("Label10", 3), QStringLiteral("ºC"), 3630, 3810);

@@ -1,6 +1,7 @@
 #include "chart_reading.h"
 
 #include "chart_calibration.h"
+#include "input_limits.h"
 #include "moist_air.h"
 
 #include <algorithm>
@@ -16,9 +17,11 @@ constexpr psychro::WetBulbTrial kWetBulbTrial{0.0, 0.1};
 constexpr psychro::SpecificHeats kHeats{1.0069254, 1.82};
 constexpr psychro::DryAirGas kGas{287.05, 273.0};
 
+// A pressure a barometer here can read; the band is told in millibar.
 std::optional<double> usablePressure(std::optional<double> p)
 {
-    if (p && std::isfinite(*p) && *p > 0.0)
+    constexpr double kMillibarPerKilopascal = 10.0;
+    if (p && input_band::kBarometricPressure.contains(*p * kMillibarPerKilopascal))
         return p;
     return std::nullopt;
 }

@@ -36,8 +36,9 @@ struct Reading
 };
 
 // Reads the chart at (x, y) twips of the chart box's inner area, at the total
-// pressure p in kPa. A pressure that is missing or not a positive finite
-// number gives a reading with no pressure, never shown.
+// pressure p in kPa. A pressure that is missing, not a number, or outside what
+// a barometer reads (input_band::kBarometricPressure) gives a reading with no
+// pressure, never shown.
 Reading readChart(float x, float y, std::optional<double> p);
 
 // A pointer coordinate as the window keeps it in a 16-bit field: rounded to

@@ -85,8 +85,8 @@ public:
         QLineEdit *Text22 = nullptr;
         QLineEdit *Text24 = nullptr;
     };
-    // The total pressure in kPa, asked at every reading; none (or a value
-    // that is not positive) when there is no usable pressure.
+    // The total pressure in kPa, asked at every reading; none (or a value no
+    // barometer here reads) when there is no usable pressure.
     using PressureSource = std::function<std::optional<double>()>;
     using PositionSink = std::function<void(float x, float y)>;
 

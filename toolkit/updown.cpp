@@ -2,6 +2,7 @@
 
 #include "classic_frame.h"
 #include "ianalogdisplayx.h"
+#include "number_format.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -35,7 +37,7 @@ UpDown::~UpDown() = default;
 void UpDown::setValue(int v)
 {
     const int clamped = std::clamp(v, m_minimum, m_maximum);
-    if (clamped == m_value)
+    if (clamped == m_value && !showsTypedText())
         return;
     m_value = clamped;
     writeBuddy();
@@ -66,6 +68,17 @@ void UpDown::setBuddy(iAnalogDisplayX *display)
     m_box = nullptr;
 }
 
+void UpDown::setStepsFromTypedText(QLineEdit *box)
+{
+    m_typedBox = box;
+}
+
+// Writing a text box from code clears its modified flag, typing sets it.
+bool UpDown::showsTypedText() const
+{
+    return m_typedBox && m_typedBox->isModified();
+}
+
 void UpDown::writeBuddy()
 {
     if (m_box)
@@ -86,7 +99,13 @@ QSize UpDown::minimumSizeHint() const
 
 void UpDown::step(int direction)
 {
-    const long long target = static_cast<long long>(m_value) + static_cast<long long>(direction) * m_increment;
+    const long long increment = static_cast<long long>(direction) * m_increment;
+    long long target = static_cast<long long>(m_value) + increment;
+    if (showsTypedText()) {
+        const std::optional<double> typed = parseNumber(m_typedBox->text());
+        if (typed && *typed >= m_minimum && *typed <= m_maximum)
+            target = static_cast<long long>(direction > 0 ? std::floor(*typed) : std::ceil(*typed)) + increment;
+    }
     setValue(static_cast<int>(std::clamp<long long>(target, m_minimum, m_maximum)));
 }
 

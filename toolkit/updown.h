@@ -17,6 +17,10 @@ class iAnalogDisplayX;
 // stored, written into the buddy first and then Change() is emitted once,
 // synchronously. Handlers that write other step controls therefore run nested
 // and end as soon as a write changes nothing.
+//
+// A window may let steps start from a number the student typed (see
+// setStepsFromTypedText); by default a step starts from Value alone, whatever
+// the buddy shows.
 class UpDown : public QWidget
 {
     Q_OBJECT
@@ -42,6 +46,18 @@ public:
     void setBuddy(QLineEdit *box);
     void setBuddy(iAnalogDisplayX *display);
 
+    // Opt-in: the text box where the student types this control's quantity
+    // (its buddy, or the buddy of a twin control of the same quantity).
+    // While the student has edited that box since a step control last wrote
+    // it, the box shows the quantity, not Value:
+    // - a step starts from the typed number x when it is a number within the
+    //   range: up to floor(x) + increment, down to ceil(x) - increment, then
+    //   clamped; otherwise from Value;
+    // - a write is never equal to what is shown, so it always goes through
+    //   (buddy, then Change), and the box shows a held value again.
+    // Null, the default, turns this off.
+    void setStepsFromTypedText(QLineEdit *box);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -64,6 +80,7 @@ private:
     Arrow arrowAt(const QPointF &pos) const;
     QRect arrowRect(Arrow arrow) const;
     void step(int direction);
+    bool showsTypedText() const;
     void stepHeldArrow();
     void releaseArrow();
     void writeBuddy();
@@ -79,4 +96,5 @@ private:
     QTimer *m_repeat = nullptr;
     QPointer<QLineEdit> m_box;
     QPointer<iAnalogDisplayX> m_display;
+    QPointer<QLineEdit> m_typedBox;
 };

@@ -177,13 +177,16 @@ void Form1Test::startState_data()
         {"itext1(0)", "value", 23.0}, {"itext1(1)", "value", 17.0},
         {"UpDown1", "design", "1013 960 1040 1"}, {"UpDown3", "design", "6 4 7 1"},
         {"UpDown2 UpDown5", "design", "23 15 30 1"}, {"UpDown4 UpDown6", "design", "17 10 30 1"},
-        // No handler has run: the scheme's outdoor thermometers keep their design 20.0.
-        {"ter(3-12)", "position", 20.0}, {"ter(0-2)", "position", 23.0}, {"ter(0) ter(2-12)", "scale", "0 50"},
+        // The scheme's outdoor thermometers show the outdoor air of the boxes; nothing has computed the others.
+        {"ter(3)", "position", 23.0}, {"ter(4)", "position", 17.0}, {"ter(5-12)", "position", 20.0}, {"ter(0-2)", "position", 23.0}, {"ter(0) ter(2-12)", "scale", "0 50"},
         {"ter(1)", "scale", "0 75"}, {"ter(0)", "toolTip", "t1"}, {"ter(1)", "toolTip", "T3"}, {"ter(2)", "toolTip", "t4"},
         {"Disp1", "value", 0}, {"GaugeX1 GaugeX2", "position", 6.0},
         {"Image1", "Top", 3750.0}, {"Line3", "ends", "5895 2385 5700 2295"},
         {"Line8", "ends", "1515 4020 3300 4020"}, {"Line9", "ends", "1365 4005 1365 5000"},
         {"SSTab1", "Tab", 4}, {"SSTab2", "Tab", 2},
+        // The cycle table's column heads.
+        {"l9(1)", "Left", 1155.0}, {"l9(2)", "Left", 1755.0}, {"l9(3)", "Left", 2355.0}, {"l9(4)", "Left", 2970.0},
+        {"l9(1-4)", "Top", 4155.0},
         {"Label8(10)", "greek", QStringLiteral("φ=")}, {"Label8(14)", "greek", QStringLiteral("ρ=")},
         {"Label8(4)", "greek", QStringLiteral("μ=")},
     };

@@ -10,6 +10,7 @@
 #include "iswitchrotaryx.h"
 #include "number_format.h"
 #include "surface_items.h"
+#include "unit_model.h"
 #include "updown.h"
 
 #include <QLineEdit>
@@ -46,6 +47,19 @@ struct Unit
     void step(UpDown *control, bool up)
     {
         QTest::mouseClick(control, Qt::LeftButton, {}, {control->width() / 2, control->height() * (up ? 1 : 3) / 4});
+    }
+    // Types over a box's text; '.' stands for the locale's decimal separator.
+    void type(QLineEdit *box, const QString &text)
+    {
+        box->selectAll();
+        QTest::keyClicks(box, QString(text).replace('.', QLocale().decimalPoint()));
+    }
+    // Types into boxes, then nudges the fan knob, which recalculates the running unit.
+    void typeAndNudgeKnob(std::initializer_list<std::pair<QLineEdit *, const char *>> entries, Qt::Key key)
+    {
+        for (const auto &[box, text] : entries)
+            type(box, QLatin1String(text));
+        QTest::keyClick(form.iKnobX1, key);
     }
 };
 
@@ -121,13 +135,21 @@ QVariantList snapshot(const Form1 &form, bool figures)
     return values;
 }
 
+// Whether the cycle's lines and figures and the chart path's lines and letters show.
+QList<bool> resultMarks(const Form1 &f)
+{
+    QList<bool> shown;
+    for (size_t i = 0; i < 4; ++i)
+        shown << f.Line1[i]->Visible() << f.Label2[i]->Visible() << f.Line4[i + 4]->Visible()
+              << f.Label11[i + 8]->Visible();
+    return shown;
+}
+
 // The parts a switched-on unit shows (itext1(10) stays hidden).
 QList<bool> runningUnitParts(const Form1 &f)
 {
     QList<bool> parts{f.Shape5->Visible(), f.Shape6->Visible(), f.Timer2->isActive(), f.Timer3->isActive()};
-    for (size_t i = 0; i < 4; ++i)
-        parts << f.Line1[i]->Visible() << f.Label2[i]->Visible() << f.Line4[i + 4]->Visible()
-              << f.Label11[i + 8]->Visible();
+    parts << resultMarks(f);
     for (size_t i = 0; i < f.itext1.size(); ++i) {
         if (i != 10)
             parts << !f.itext1[i]->isHidden();
@@ -154,9 +176,14 @@ struct Ramp { const char *selector; int from, to; double first, step; int passes
 // One click on a step control with the outdoor dry and wet bulb at `dry` and `wet`.
 struct Step { const char *control; bool up, on; int dry, wet, newDry, newWet, runs; };
 
+// A number typed into a box, then one click on a step control; the texts of
+// Text4, Text1, Text3 and Text8 after it, and the runs the click made.
+struct TypedStep { const char *box, *typed, *control; bool up; const char *texts; int runs; };
+
 } // namespace
 Q_DECLARE_METATYPE(Ramp)
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(TypedStep)
 
 class Form1HandlersTest : public QObject
 {
@@ -164,12 +191,13 @@ class Form1HandlersTest : public QObject
 
 private slots:
     void designRunDisplays();
-    void runLeavesOutdoorInstrumentsAlone();
-    void textThatIsNotANumberStopsTheRun_data();
-    void textThatIsNotANumberStopsTheRun();
+    void runShowsTheOutdoorAirItUsed();
+    void unusableTextStopsTheRun_data();
+    void unusableTextStopsTheRun();
+    void typedNumbersTheArrowsCannotReachAreComputed();
     void stoppedRunBlanksExactlyTheRunsFigures();
     void warningAppearsAndDisappears();
-    void missingWetBulbShowsNoReading();
+    void stateWithoutValueShowsNoReadingAndNoPath();
     void switchOnRunsOnceWithSelectorPowers_data();
     void switchOnRunsOnceWithSelectorPowers();
     void switchOffResetsTheRunningUnit();
@@ -179,6 +207,10 @@ private slots:
     void selectorRamp();
     void stepControls_data();
     void stepControls();
+    void twinStepControlsHoldOneValue_data();
+    void twinStepControlsHoldOneValue();
+    void stepStartsFromTypedNumber_data();
+    void stepStartsFromTypedNumber();
 };
 
 void Form1HandlersTest::designRunDisplays()
@@ -205,45 +237,75 @@ void Form1HandlersTest::designRunDisplays()
     QCOMPARE(barsShown(form), QStringLiteral("1011010"));
 }
 
-// The outdoor instruments belong to the step controls, ter(1) to nobody.
-void Form1HandlersTest::runLeavesOutdoorInstrumentsAlone()
+// Every run shows the outdoor air it computed with, typed or stepped, on both
+// thermometers and the read-out of each bulb; ter(1) belongs to nobody. The
+// step controls keep their whole numbers.
+void Form1HandlersTest::runShowsTheOutdoorAirItUsed()
 {
-    Form1 form;
-    const char *outdoor[] = {"iThermometerX1", "iThermometerX2", "ter(3)", "ter(4)", "itext1(0)", "itext1(1)"};
-    for (const char *display : outdoor) {
-        QObject *object = form.findChild<QObject *>(display);
-        object->setProperty(object->property("position").isValid() ? "position" : "value", 12.5);
-    }
-    form.funci();
-    for (const char *display : outdoor)
-        QCOMPARE(shown(form, display), 12.5);
+    Unit u;
+    Form1 &form = u.form;
+    const auto outdoor = [&form] {
+        QList<double> shownAir;
+        for (const char *display : {"iThermometerX1", "ter(3)", "itext1(0)", "iThermometerX2", "ter(4)", "itext1(1)"})
+            shownAir << shown(form, display);
+        return shownAir;
+    };
+    QCOMPARE(outdoor(), (QList<double>{23, 23, 23, 17, 17, 17}));   // from the start
+    u.flipSwitch();
+    QCOMPARE(outdoor(), (QList<double>{23, 23, 23, 17, 17, 17}));
+    u.typeAndNudgeKnob({{form.Text4, "24.5"}, {form.Text1, "16.5"}}, Qt::Key_Up);
+    QCOMPARE(u.runs.size(), size_t(2));
+    QCOMPARE(outdoor(), (QList<double>{24.5, 24.5, 24.5, 16.5, 16.5, 16.5}));
     QCOMPARE(shown(form, "ter(1)"), 23.0);
+    QCOMPARE((QList<int>{form.UpDown2->Value(), form.UpDown5->Value(), form.UpDown4->Value(), form.UpDown6->Value()}),
+             (QList<int>{23, 23, 17, 17}));
 }
 
-void Form1HandlersTest::textThatIsNotANumberStopsTheRun_data()
+void Form1HandlersTest::unusableTextStopsTheRun_data()
 {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("names");
+    QTest::addColumn<QString>("warning");   // "·" for the locale's decimal separator
     const QString foreignSeparator = QLocale().decimalPoint() == QLatin1String(",") ? "." : ",";
-    QTest::newRow("dry bulb, letters") << QStringList{"Text4"} << QStringList{"abc"} << "«Temperatura ambiente»";
+    const QString notANumber = " No se puede calcular: el dato de %1 no es un número (decimales con «·»).";
+    QTest::newRow("dry bulb, letters") << QStringList{"Text4"} << QStringList{"abc"}
+                                       << notANumber.arg("«Temperatura ambiente»");
     QTest::newRow("dry bulb, foreign decimal separator")
-        << QStringList{"Text4"} << QStringList{"23" + foreignSeparator + "5"} << "«Temperatura ambiente»";
-    QTest::newRow("wet bulb, empty") << QStringList{"Text1"} << QStringList{""} << "«Temperatura de Bulbo H.»";
+        << QStringList{"Text4"} << QStringList{"23" + foreignSeparator + "5"} << notANumber.arg("«Temperatura ambiente»");
+    QTest::newRow("wet bulb, empty") << QStringList{"Text1"} << QStringList{""}
+                                     << notANumber.arg("«Temperatura de Bulbo H.»");
     QTest::newRow("all four, named in the tab's order")
         << QStringList{"Text8", "Text1", "Text4", "Text3"} << QStringList{"x", "inf", " ", "1.013,0"}
-        << "«Presión barométrica», «Temperatura ambiente», «Temperatura de Bulbo H.» y "
-           "«Sobrecalentamiento evaporador»";
+        << " No se puede calcular: los datos de «Presión barométrica», «Temperatura ambiente», "
+           "«Temperatura de Bulbo H.» y «Sobrecalentamiento evaporador» no son números (decimales con «·»).";
+
+    // Numbers no air or refrigerant here can have.
+    const QString outOfBand = " No se puede calcular: %1.";
+    const QString dryBulbBand = "«Temperatura ambiente» debe estar entre -60 y 80 ºC";
+    const QString pressureBand = "«Presión barométrica» debe estar entre 500 y 1200 mbar";
+    const QString superheatBand = "«Sobrecalentamiento evaporador» debe estar entre 0 y 60 ºC";
+    QTest::newRow("dry bulb 999999") << QStringList{"Text4"} << QStringList{"999999"} << outOfBand.arg(dryBulbBand);
+    QTest::newRow("dry bulb just above 80") << QStringList{"Text4"} << QStringList{"80·01"} << outOfBand.arg(dryBulbBand);
+    QTest::newRow("superheat 99999999999999") << QStringList{"Text8"} << QStringList{"99999999999999"}
+                                              << outOfBand.arg(superheatBand);
+    QTest::newRow("negative superheat") << QStringList{"Text8"} << QStringList{"-0·5"} << outOfBand.arg(superheatBand);
+    QTest::newRow("pressure 0") << QStringList{"Text3"} << QStringList{"0"} << outOfBand.arg(pressureBand);
+    QTest::newRow("pressure 12.5") << QStringList{"Text3"} << QStringList{"12·5"} << outOfBand.arg(pressureBand);
+    QTest::newRow("both kinds at once")
+        << QStringList{"Text1", "Text4", "Text3"} << QStringList{"-61", "abc", "1500"}
+        << " No se puede calcular: el dato de «Temperatura ambiente» no es un número (decimales con «·»); "
+           "«Presión barométrica» debe estar entre 500 y 1200 mbar; "
+           "«Temperatura de Bulbo H.» debe estar entre -60 y 80 ºC.";
 }
 
 // The warning line names the boxes; what stands on the scheme, the chart and
 // the diagram stays; no recalculation is announced. The next run with
 // numbers goes through and empties the warning line.
-void Form1HandlersTest::textThatIsNotANumberStopsTheRun()
+void Form1HandlersTest::unusableTextStopsTheRun()
 {
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, texts);
-    QFETCH(QString, names);
+    QFETCH(QString, warning);
     Form1 form;
     designPowers(form);
     form.funci();
@@ -253,19 +315,18 @@ void Form1HandlersTest::textThatIsNotANumberStopsTheRun()
     for (int i = 0; i < boxes.size(); ++i) {
         QLineEdit *edit = form.findChild<QLineEdit *>(boxes[i]);
         numbers << edit->text();
-        edit->setText(texts[i]);
+        edit->setText(QString(texts[i]).replace(QStringLiteral("·"), QLocale().decimalPoint()));
     }
     form.SteamPower = 4.25;   // a run would change nearly every display
     form.PreheatPower = 0.0;
     QSignalSpy recalculated(&form, &Form1::unitRecalculated);
     form.funci();
     QCOMPARE(recalculated.count(), 0);
-    const QString decimals = QStringLiteral("(decimales con «%1»).").arg(QLocale().decimalPoint());
-    const QString warning = boxes.size() == 1 ? QStringLiteral(" No se puede calcular: el dato de %1 no es un número ")
-                                              : QStringLiteral(" No se puede calcular: los datos de %1 no son números ");
-    QCOMPARE(form.Text23->text(), warning.arg(names) + decimals);
+    QCOMPARE(form.Text23->text(), QString(warning).replace(QStringLiteral("·"), QLocale().decimalPoint()));
     QCOMPARE(form.Text23->cursorPosition(), 0);
     QCOMPARE(snapshot(form, false), standing);
+    QCOMPARE((QStringList{form.itext1[8]->text(), form.Text7[1]->text(), form.Text7[26]->text()}),
+             QStringList(3, noReading()));
 
     for (int i = 0; i < boxes.size(); ++i)
         form.findChild<QLineEdit *>(boxes[i])->setText(numbers[i]);
@@ -275,8 +336,34 @@ void Form1HandlersTest::textThatIsNotANumberStopsTheRun()
     QCOMPARE(snapshot(form, true), design);
 }
 
-// The figures a stopped run takes away are exactly those a run writes: the
-// outdoor read-outs and the cells a run leaves alone keep what they hold.
+// A typed 35 ºC and a superheat of 12.5 K lie beyond the arrows' reach but
+// within what the relations cover: they are computed like any other input.
+void Form1HandlersTest::typedNumbersTheArrowsCannotReachAreComputed()
+{
+    Unit u;
+    Form1 &form = u.form;
+    u.flipSwitch();
+    u.typeAndNudgeKnob({{form.Text4, "35"}, {form.Text8, "12.5"}}, Qt::Key_Down);
+    QCOMPARE(u.runs.size(), size_t(2));
+    QCOMPARE(form.Text23->text(), QString());
+
+    UnitInputs in;
+    in.T1 = 35;
+    in.sh = 12.5;
+    in.fanSetting = form.iKnobX1->position();
+    in.steamPower = 0.85;
+    in.preheatPower = in.reheatPower = 0.96;
+    in.vapor1 = in.prec = in.rec = 1;
+    const UnitResult r = computeUnit(in);
+    QCOMPARE(form.Text7[1]->text(), formatNumber(r.cycle.tsuc, QStringLiteral("###0.0")));
+    QCOMPARE(form.Text7[6]->text(), formatNumber(r.cycle.tdis, QStringLiteral("###0.0")));
+    QCOMPARE(shown(form, "ter(7)"), r.s3.T);
+    QCOMPARE(shown(form, "ter(3)"), 35.0);
+}
+
+// The figures a stopped run takes away are exactly those a run computes: the
+// outdoor read-outs, which show its inputs, and the cells a run leaves alone
+// keep what they hold.
 void Form1HandlersTest::stoppedRunBlanksExactlyTheRunsFigures()
 {
     Form1 form;
@@ -296,11 +383,14 @@ void Form1HandlersTest::stoppedRunBlanksExactlyTheRunsFigures()
         return changed;
     };
     const QMap<QString, QString> run = markedRun();
-    QCOMPARE(run.size(), 13 + 16);
+    QCOMPARE(run.size(), 15 + 16);
     form.Text8->setText(QStringLiteral("seis"));
     const QMap<QString, QString> stopped = markedRun();
-    QCOMPARE(stopped.keys(), run.keys());
-    QCOMPARE(stopped.values(), QStringList(run.size(), noReading()));
+    QStringList figures = run.keys();
+    figures.removeOne(QStringLiteral("itext1(0)"));
+    figures.removeOne(QStringLiteral("itext1(1)"));
+    QCOMPARE(stopped.keys(), figures);
+    QCOMPARE(stopped.values(), QStringList(figures.size(), noReading()));
 }
 
 void Form1HandlersTest::warningAppearsAndDisappears()
@@ -319,20 +409,25 @@ void Form1HandlersTest::warningAppearsAndDisappears()
     QCOMPARE(form.Text23->text(), QString());
 }
 
-// A 550 degC wet bulb typed in at 100000 mbar puts the coil outlet's wet bulb
-// beyond reach: its read-outs show no reading, the chart's last point stays.
-void Form1HandlersTest::missingWetBulbShowsNoReading()
+// Saturated air at 80 ºC and 500 mbar warmed by the preheater leaves the range
+// of the saturation pressure: from there on the states have no value. Their
+// read-outs show no reading, and the chart path, which cannot reach them, is
+// taken off with the cycle rather than drawn to the previous run's points.
+// The next run that places the path puts both back.
+void Form1HandlersTest::stateWithoutValueShowsNoReadingAndNoPath()
 {
-    Form1 form;
-    form.funci();
-    const double lastX2 = shown(form, "Line4(4).X2");
-    form.Text1->setText(QStringLiteral("550"));
-    form.Text3->setText(QStringLiteral("100000"));
-    form.funci();
-    for (size_t i : {5, 6, 7})
+    Unit u;
+    Form1 &form = u.form;
+    u.flipSwitch();
+    u.typeAndNudgeKnob({{form.Text4, "80"}, {form.Text1, "80"}, {form.Text3, "500"}}, Qt::Key_Up);
+    QCOMPARE(u.runs.size(), size_t(2));
+    for (size_t i : {2, 3, 4, 5, 6, 7})
         QCOMPARE(form.itext1[i]->text(), noReading());
-    QCOMPARE(shown(form, "Line4(4).X2"), lastX2);
-    QVERIFY(shown(form, "Line4(4).X1") != lastX2);
+    QCOMPARE(resultMarks(form), QList<bool>(16, false));
+
+    u.typeAndNudgeKnob({{form.Text4, "23"}, {form.Text1, "17"}, {form.Text3, "1013"}}, Qt::Key_Down);
+    QCOMPARE(resultMarks(form), QList<bool>(16, true));
+    QCOMPARE(snapshot(form, true), [&form] { Form1 fresh; designPowers(fresh); fresh.funci(); return snapshot(fresh, true); }());
 }
 
 void Form1HandlersTest::switchOnRunsOnceWithSelectorPowers_data()
@@ -371,14 +466,7 @@ void Form1HandlersTest::switchOnWithTextThatIsNotANumberPlacesNoPath()
     u.flipSwitch();
     QVERIFY(u.runs.empty());
     QVERIFY(!form.Text23->text().isEmpty());
-    const auto marksShown = [&form] {
-        QList<bool> shown;
-        for (size_t i = 0; i < 4; ++i)
-            shown << form.Line1[i]->Visible() << form.Label2[i]->Visible() << form.Line4[i + 4]->Visible()
-                  << form.Label11[i + 8]->Visible();
-        return shown;
-    };
-    QCOMPARE(marksShown(), QList<bool>(16, false));
+    QCOMPARE(resultMarks(form), QList<bool>(16, false));
     QVERIFY(!form.itext1[2]->isHidden());
     QCOMPARE(form.itext1[2]->text(), noReading());
 
@@ -386,7 +474,7 @@ void Form1HandlersTest::switchOnWithTextThatIsNotANumberPlacesNoPath()
     QTest::keyClick(form.iKnobX1, Qt::Key_Up);
     QCOMPARE(u.runs.size(), size_t(1));
     QVERIFY(form.Text23->text().isEmpty());
-    QCOMPARE(marksShown(), QList<bool>(16, true));
+    QCOMPARE(resultMarks(form), QList<bool>(16, true));
 }
 
 void Form1HandlersTest::switchOffResetsTheRunningUnit()
@@ -474,12 +562,23 @@ void Form1HandlersTest::selectorRamp()
 
     u.turn(control, ramp.to);
     QCOMPARE(control->position(), ramp.to);
-    QCOMPARE(int(u.runs.size()), ramp.passes);
+    // A ramp whose last pass stopped short of the target ends with one more
+    // run at the target.
+    const double target = ramp.to * perPosition;
+    const bool stoppedShort = ramp.on && std::abs(ramp.first + (ramp.passes - 1) * ramp.step - target) > 1e-9;
+    QCOMPARE(int(u.runs.size()), ramp.passes + int(stoppedShort));
     for (int k = 0; k < ramp.passes; ++k)
         QVERIFY2(std::abs(u.runs[size_t(k)][element] - (ramp.first + k * ramp.step)) < 1e-9,
                  qPrintable(QString::number(k)));
-    // The power lands on the selector's value exactly, with no calculation after it.
-    QCOMPARE(powers(u.form)[element], ramp.to * perPosition);
+    if (stoppedShort)
+        QCOMPARE(u.runs.back()[element], target);
+    QCOMPARE(powers(u.form)[element], target);
+    // What the displays show is a fresh calculation at the selector's position.
+    if (ramp.on) {
+        const QVariantList ramped = snapshot(u.form, true);
+        u.form.funci();
+        QCOMPARE(snapshot(u.form, true), ramped);
+    }
 }
 
 void Form1HandlersTest::stepControls_data()
@@ -530,9 +629,100 @@ void Form1HandlersTest::stepControls()
     if (step.newWet != step.wet)
         QCOMPARE((QList<double>{shown(form, "iThermometerX2"), shown(form, "ter(4)"), shown(form, "itext1(1)")}),
                  QList<double>(3, step.newWet));
-    // The data tab's step controls never drive the scheme's.
-    QCOMPARE(form.UpDown5->Value(), step.control == QLatin1String("UpDown5") ? step.newDry : step.dry);
-    QCOMPARE(form.UpDown6->Value(), step.control == QLatin1String("UpDown6") ? step.newWet : step.wet);
+    // The scheme's step controls hold the values of their twins on the "Datos" tab.
+    QCOMPARE(form.UpDown5->Value(), step.newDry);
+    QCOMPARE(form.UpDown6->Value(), step.newWet);
+}
+
+void Form1HandlersTest::twinStepControlsHoldOneValue_data()
+{
+    QTest::addColumn<QString>("clicks");   // "2-" a click on UpDown2's lower arrow, ...
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("dry");
+    QTest::addColumn<int>("wet");
+    QTest::addColumn<int>("runs");
+    const auto times = [](const char *click, int n) { return QStringList(n, QLatin1String(click)).join(' '); };
+    QTest::newRow("scheme up after three down on the tab") << "2- 2- 2- 5+" << true << 21 << 17 << 4;
+    QTest::newRow("tab down after two up on the scheme") << "5+ 5+ 2-" << true << 24 << 17 << 3;
+    QTest::newRow("scheme wet bulb after the tab pushed it down")
+        << times("2-", 7) + " 6+" << true << 17 << 17 << 6 + 2 + 2;
+    QTest::newRow("scheme wet bulb down after the dry bulb fell, off")
+        << times("6+", 13) + ' ' + times("2-", 12) + " 6-" << false << 18 << 17 << 0;
+}
+
+// Two step controls of one temperature always hold the same value, so a click
+// on either steps from the value shown; each click raises the clicked
+// control's change once.
+void Form1HandlersTest::twinStepControlsHoldOneValue()
+{
+    QFETCH(QString, clicks);
+    QFETCH(bool, on);
+    QFETCH(int, dry);
+    QFETCH(int, wet);
+    QFETCH(int, runs);
+    Unit u;
+    Form1 &form = u.form;
+    if (on)
+        u.flipSwitch();
+    u.runs.clear();
+    for (const QString &click : clicks.split(' ')) {
+        UpDown *control = form.findChild<UpDown *>("UpDown" + click.left(1));
+        QSignalSpy changes(control, &UpDown::Change);
+        u.step(control, click.endsWith('+'));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(form.UpDown5->Value(), form.UpDown2->Value());
+        QCOMPARE(form.UpDown6->Value(), form.UpDown4->Value());
+    }
+    QCOMPARE((QStringList{form.Text4->text(), form.Text1->text()}), (QStringList{QString::number(dry), QString::number(wet)}));
+    QCOMPARE((QList<double>{shown(form, "itext1(0)"), shown(form, "itext1(1)")}), (QList<double>{double(dry), double(wet)}));
+    QCOMPARE(int(u.runs.size()), runs);
+}
+
+void Form1HandlersTest::stepStartsFromTypedNumber_data()
+{
+    QTest::addColumn<TypedStep>("step");
+    const TypedStep steps[] = {
+        {"Text4", "24.5", "UpDown2", true, "25 17 1013 6", 1},
+        {"Text4", "24.5", "UpDown2", false, "24 17 1013 6", 1},
+        {"Text4", "24.5", "UpDown5", true, "25 17 1013 6", 1},   // the scheme's twin steps from it too
+        {"Text4", "22", "UpDown2", true, "23 17 1013 6", 1},     // back to the value held, shown and run again
+        {"Text4", "22.5", "UpDown5", true, "23 17 1013 6", 1},
+        {"Text4", "23.5", "UpDown5", false, "23 17 1013 6", 1},
+        {"Text4", "35", "UpDown2", true, "24 17 1013 6", 1},     // beyond the range: from the value held
+        {"Text4", "abc", "UpDown2", true, "24 17 1013 6", 1},
+        {"Text1", "16.5", "UpDown4", false, "23 16 1013 6", 1},
+        {"Text1", "22.5", "UpDown6", true, "23 23 1013 6", 1},
+        {"Text1", "23.5", "UpDown4", true, "24 24 1013 6", 2},   // the dry bulb follows
+        {"Text3", "1000.5", "UpDown1", false, "23 17 1000 6", 1},
+        {"Text8", "6.5", "UpDown3", true, "23 17 1013 7", 1},
+        {"Text8", "4.5", "UpDown3", false, "23 17 1013 4", 1},
+    };
+    for (const TypedStep &s : steps)
+        QTest::addRow("%s %s, %s %s", s.box, s.typed, s.control, s.up ? "up" : "down") << s;
+}
+
+// After the student types a number into a box, the next click on a step
+// control of that quantity starts from the typed number, when it lies within
+// the control's range: up to the next whole number above it, down to the next
+// below it.
+void Form1HandlersTest::stepStartsFromTypedNumber()
+{
+    QFETCH(TypedStep, step);
+    Unit u;
+    Form1 &form = u.form;
+    u.flipSwitch();
+    u.runs.clear();
+    u.type(form.findChild<QLineEdit *>(step.box), QLatin1String(step.typed));
+    UpDown *control = form.findChild<UpDown *>(step.control);
+    QSignalSpy changes(control, &UpDown::Change);
+    u.step(control, step.up);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE((QStringList{form.Text4->text(), form.Text1->text(), form.Text3->text(), form.Text8->text()}).join(' '),
+             QLatin1String(step.texts));
+    QCOMPARE(int(u.runs.size()), step.runs);
+    QCOMPARE(form.UpDown2->Value(), form.Text4->text().toInt());
+    QCOMPARE(form.UpDown5->Value(), form.UpDown2->Value());
+    QCOMPARE(form.UpDown6->Value(), form.UpDown4->Value());
 }
 
 QTEST_MAIN(Form1HandlersTest)

@@ -116,6 +116,19 @@ void Form1InteractionTest::pressureIsReadAtEachMove()
     QCOMPARE(boxes("Text13 Text22 Text24"), QStringLiteral(" ---| ---| ---"));
     QCOMPARE(crossHair(), hairAt(1710, 4020));
     QCOMPARE(m_form->ChartX, qint16(1695));
+
+    // Nor is a number no barometer here reads.
+    const QString allBoxes = QStringLiteral("Text13 Text14 Text15 Text16 Text17 Text18 Text19 Text20 Text21 Text22 Text24");
+    for (const char *millibar : {"1013", "12.5", "1013", "0", "1013", "1200.5"}) {
+        m_form->Text3->setText(local(QLatin1String(millibar)));
+        moveTo(1710, 4020);
+        moveTo(1695, 4020);
+        if (QLatin1String(millibar) == QLatin1String("1013"))
+            QCOMPARE(boxes("Text13 Text22"), local("25.0 ºC|101.30 kPa"));
+        else
+            QCOMPARE(boxes(qPrintable(allBoxes)), QStringList(11, QStringLiteral(" ---")).join('|'));
+    }
+    QCOMPARE(crossHair(), hairAt(1695, 4020));
 }
 
 // "Desplazar fichas" moves the tab panel to Left 5580 and back.

@@ -66,7 +66,9 @@ void ChartReadoutTest::showsTheStateUnderThePointer_data()
     QTest::newRow("operation window, nothing shown") << Pointer{1380, 3270, room, false}
         << QString(kNothingShown).replace(" ---|=| ---", " ---|=|=");
     QTest::newRow("dry bulb beyond the saturation pressure's range") << Pointer{6000, 4020, lab, true} << kNothingShown;
-    for (const Pressure p : {Pressure(), Pressure(0.0), Pressure(-101.3), Pressure(qInf())})
+    // No pressure, or none a barometer here reads (500 to 1200 mbar).
+    for (const Pressure p : {Pressure(), Pressure(0.0), Pressure(-101.3), Pressure(qInf()), Pressure(1.25),
+                             Pressure(49.99), Pressure(120.01)})
         QTest::addRow("pressure %g", p.value_or(qQNaN())) << Pointer{1695, 4020, p, true}
                                                           << QStringList(11, QStringLiteral(" ---")).join('|');
 }

@@ -13,6 +13,8 @@ private slots:
     void clicksAndHeldArrowStepWithoutWrapping();
     void keysAndWheelStep();
     void chainedStepControlsRunNestedAndEnd();
+    void stepsFromTypedTextOnlyWhenAskedTo_data();
+    void stepsFromTypedTextOnlyWhenAskedTo();
 };
 
 namespace {
@@ -148,6 +150,54 @@ void UpDownTest::chainedStepControlsRunNestedAndEnd()
     log.clear();
     dry.setValue(25);
     QCOMPARE(log, (QStringList{"dry 25", "wet 25"}));
+}
+
+void UpDownTest::stepsFromTypedTextOnlyWhenAskedTo_data()
+{
+    QTest::addColumn<bool>("optedIn");
+    QTest::addColumn<QString>("typed");   // '.' for the locale's decimal separator; "=" written from code
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QStringList>("seen");
+    // The control holds 23 in 15..30, increment 2.
+    QTest::newRow("not asked: from the value held") << false << "24.5" << true << QStringList{"25"};
+    QTest::newRow("non-integer, up") << true << "24.5" << true << QStringList{"26"};
+    QTest::newRow("non-integer, down") << true << "24.5" << false << QStringList{"23"};
+    QTest::newRow("whole number") << true << "20" << false << QStringList{"18"};
+    QTest::newRow("back to the value held: shown again") << true << "21" << true << QStringList{"23"};
+    QTest::newRow("typed the value held") << true << "23" << false << QStringList{"21"};
+    QTest::newRow("clamped at the top") << true << "29.5" << true << QStringList{"30"};
+    QTest::newRow("out of range: from the value held") << true << "31" << true << QStringList{"25"};
+    QTest::newRow("not a number: from the value held") << true << "abc" << false << QStringList{"21"};
+    QTest::newRow("written from code, not typed") << true << "=27" << true << QStringList{"25"};
+}
+
+// A window may let steps start from what the student typed into the box; only
+// typing counts, and only when the window asks for it.
+void UpDownTest::stepsFromTypedTextOnlyWhenAskedTo()
+{
+    QFETCH(bool, optedIn);
+    QFETCH(QString, typed);
+    QFETCH(bool, up);
+    QFETCH(QStringList, seen);
+    Fixture f(15, 30, 2, 23);
+    if (optedIn)
+        f.upDown->setStepsFromTypedText(f.box);
+    if (typed.startsWith('=')) {
+        f.box->setText(typed.mid(1));
+    } else {
+        f.box->selectAll();
+        QTest::keyClicks(f.box, typed.replace('.', QLocale().decimalPoint()));
+    }
+    QTest::mouseClick(f.upDown, Qt::LeftButton, {}, up ? kUpperHalf : kLowerHalf);
+    QCOMPARE(f.seen, seen);
+    QCOMPARE(f.upDown->Value(), seen.last().toInt());
+
+    // Once the control has written the box, steps start from its value again,
+    // and writing the value it holds does nothing.
+    f.seen.clear();
+    f.upDown->setValue(f.upDown->Value());
+    QTest::mouseClick(f.upDown, Qt::LeftButton, {}, kLowerHalf);
+    QCOMPARE(f.seen, QStringList{QString::number(seen.last().toInt() - 2)});
 }
 
 QTEST_MAIN(UpDownTest)
