@@ -98,6 +98,10 @@ void Form4::calculo()
     // other inputs beside the ones the boxes now show.
     const std::optional<room::RoomInputs> inputs = readInputs();
     const room::RoomResults results = inputs ? room::calculo(*inputs) : room::RoomResults{};
+    // The outdoor thermometer shows the outdoor air the run used, also when
+    // it was typed rather than stepped.
+    if (inputs)
+        iThermometerX1->setPosition(inputs->T1);
     showResults(results);
     placeMarkers(results);
 }

@@ -200,6 +200,8 @@ void Form4::buildInputs()
         control->setIncrement(in.increment);
         control->setValue(in.value);
         control->setBuddy(*in.box);
+        // After the student types a number, the next arrow steps from it.
+        control->setStepsFromTypedText(*in.box);
         *in.control = control;
     }
     // Only its step control changes the pressure.

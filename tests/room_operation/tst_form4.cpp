@@ -154,6 +154,7 @@ private slots:
     void unreadableInputShowsNoResultsUntilReadable();
     void typedValuesBeyondTheArrowsAreComputed_data();
     void typedValuesBeyondTheArrowsAreComputed();
+    void stepStartsFromATypedNumber();
     void disabledWinterOptionReadsGreyed();
     void blinkAlternatesLampAndCloud();
     void hoverHelpShowsOverItsElement_data();
@@ -385,6 +386,28 @@ void Form4Test::typedValuesBeyondTheArrowsAreComputed()
     QCOMPARE(m_form->Text25->text(), coilText(inputs));
     QVERIFY(m_form->Text25->text() != noReading());
     QCOMPARE(shownMarks(snapshot(*m_form)), QStringLiteral("ERIC5674"));
+}
+
+// After the student types a number, the next arrow steps from it, and the
+// thermometer shows the outdoor air the run used; a typed number outside the
+// arrows' range leaves the arrows to step from their own value.
+void Form4Test::stepStartsFromATypedNumber()
+{
+    type(m_form->Text7, QStringLiteral("22"));
+    step(m_form->UpDown5);
+    QCOMPARE(m_form->Text7->text(), QStringLiteral("23"));
+    QCOMPARE(m_form->UpDown5->Value(), 23);
+
+    type(m_form->Text1[4], decimals("35.5"));
+    rerun(*m_form);
+    QCOMPARE(m_form->iThermometerX1->position(), 35.5);
+    step(m_form->UpDown2, false);
+    QCOMPARE(m_form->Text1[4]->text(), QStringLiteral("35"));
+    QCOMPARE(m_form->iThermometerX1->position(), 35.0);
+
+    type(m_form->Text1[4], QStringLiteral("45"));
+    step(m_form->UpDown2);
+    QCOMPARE(m_form->Text1[4]->text(), QStringLiteral("36"));
 }
 
 // "Invierno" cannot be chosen, and looks it: its text is drawn in the
