@@ -1,11 +1,13 @@
 #pragma once
 
+#include "unit_model.h"
 #include "unit_scheme.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -81,7 +83,8 @@ public:
     void Picture1_Click();
 
 signals:
-    // Raised at the end of every run of funci (for observers: tests, benchmarks).
+    // Raised at the end of every calculation run (for observers: tests,
+    // benchmarks), the passes of a ramp that write nothing included.
     void unitRecalculated();
 
 public:
@@ -224,4 +227,13 @@ private:
     // iThermometerX2, ter(4) and itext1(1).
     void showOutdoorDryBulb(double t);
     void showOutdoorWetBulb(double t);
+
+    // Moves an element power through a selector's ramp (see the handlers).
+    void rampPower(std::optional<double> &power, double UnitInputs::*quantity, double target,
+                   double fallingStep);
+    // The calculations of a ramp while the unit runs: one per pass, the
+    // power field holding the pass's value, then `power` at `target`. Only
+    // the last calculation writes the displays; see form1_funci.cpp.
+    void recalculateRamp(std::optional<double> &power, double UnitInputs::*quantity,
+                         const std::vector<double> &passes, double target);
 };

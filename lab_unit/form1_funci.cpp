@@ -336,3 +336,28 @@ void Form1::funci()
     }
     emit unitRecalculated();
 }
+
+// A ramp's passes follow one another with no event handled in between, so no
+// one can see a display written by any but the last calculation of the ramp,
+// and that one rewrites every display the others would have written (the
+// inputs do not change during a ramp, and every write of a run depends on its
+// inputs alone). So the passes before the last run the model's arithmetic only
+// and write nothing; the last calculation (the last pass when it stands at the
+// target, else the run at the target that follows it) is a full funci.
+void Form1::recalculateRamp(std::optional<double> &power, double UnitInputs::*quantity,
+                            const std::vector<double> &passes, double target)
+{
+    const size_t unseen = !passes.empty() && passes.back() == target ? passes.size() - 1 : passes.size();
+    RefusedInputs refused;
+    UnitInputs in = readInputs(*this, refused);
+    for (size_t i = 0; i < unseen; ++i) {
+        power = passes[i];
+        if (!refused.any()) {
+            in.*quantity = passes[i];
+            computeUnit(in);
+        }
+        emit unitRecalculated();
+    }
+    power = target;
+    funci();
+}

@@ -59,30 +59,6 @@ void recalculateIfOn(Form1 &form)
         form.funci();
 }
 
-// Moves an element power to the selector's new value in small steps, with the
-// power itself as the counter (an unset power starts at 0). The step is fixed
-// at the start: rising towards a greater target, falling otherwise, so an
-// unchanged position makes exactly one pass. Each pass recalculates the unit
-// if it is on, seeing the counter as the element's power; the passes follow one
-// another without handling other events. The power ends at the target exactly.
-// The last pass may stop up to one step short of it; then one more calculation
-// at the target follows, so the displays end at the selector's power.
-void rampPower(Form1 &form, std::optional<double> &power, double target, double fallingStep)
-{
-    if (!power)
-        power = 0.0;
-    double &counter = *power;
-    const double step = target > counter ? kRisingStep : fallingStep;
-    double lastPass = counter;
-    for (; step > 0 ? counter <= target : counter >= target; counter += step) {
-        lastPass = counter;
-        recalculateIfOn(form);
-    }
-    counter = target;
-    if (lastPass != target)
-        recalculateIfOn(form);
-}
-
 template <typename Item, size_t N>
 void setVisible(const std::array<Item *, N> &items, int first, int last, bool visible)
 {
@@ -234,19 +210,43 @@ void Form1::Timer3_Timer()
     Shape5->setVisible(!Shape5->Visible());
 }
 
+// Moves an element power to the selector's new value in small steps, with the
+// power itself as the counter (an unset power starts at 0). The step is fixed
+// at the start: rising towards a greater target, falling otherwise, so an
+// unchanged position makes exactly one pass. Each pass recalculates the unit
+// if it is on, seeing the counter as the element's power; the passes follow one
+// another without handling other events. The power ends at the target exactly.
+// The last pass may stop up to one step short of it; then one more calculation
+// at the target follows, so the displays end at the selector's power.
+void Form1::rampPower(std::optional<double> &power, double UnitInputs::*quantity, double target,
+                      double fallingStep)
+{
+    double counter = power.value_or(0.0);
+    const double step = target > counter ? kRisingStep : fallingStep;
+    std::vector<double> passes;
+    for (; step > 0 ? counter <= target : counter >= target; counter += step)
+        passes.push_back(counter);
+    if (interruptor->isOn())
+        recalculateRamp(power, quantity, passes, target);
+    power = target;
+}
+
 void Form1::vapor1_Change()
 {
-    rampPower(*this, SteamPower, selectorPosition(vapor1) * kSteamPerPosition, kSteamFallingStep);
+    rampPower(SteamPower, &UnitInputs::steamPower, selectorPosition(vapor1) * kSteamPerPosition,
+              kSteamFallingStep);
 }
 
 void Form1::prec_Change()
 {
-    rampPower(*this, PreheatPower, selectorPosition(prec) * kHeaterPerPosition, kHeaterFallingStep);
+    rampPower(PreheatPower, &UnitInputs::preheatPower, selectorPosition(prec) * kHeaterPerPosition,
+              kHeaterFallingStep);
 }
 
 void Form1::rec_Change()
 {
-    rampPower(*this, ReheatPower, selectorPosition(rec) * kHeaterPerPosition, kHeaterFallingStep);
+    rampPower(ReheatPower, &UnitInputs::reheatPower, selectorPosition(rec) * kHeaterPerPosition,
+              kHeaterFallingStep);
 }
 
 void Form1::iKnobX1_Change()

@@ -1,8 +1,10 @@
 #include "moist_air.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace psychro {
 
@@ -142,59 +144,135 @@ std::optional<double> stretchTop(double t, FastSearchRange range)
     return range.tHigh;
 }
 
-// The same trials and passes as climbFrom(start, 0), testing only the last
-// trial of each block of up to kBlock trials within one stretch, then
-// bisecting the block that reaches W. Anything unexpected (a trial outside
-// the stretches, a missing humidity ratio) hands over to the pass-by-pass
-// search from the last trial known not to reach W.
+// The trials of a search exactly as the pass-by-pass climb makes them: trial k
+// is the start with the step added k times, one addition after the other, so
+// that trial 180 of 0.1 is 17.999999999999986. Making them is the slow part of
+// a search that skips trials (hundreds of dependent additions), and a handful
+// of starts and steps recur run after run (the unit's searches from 0 in steps
+// of 0.05, the chart readout's from 0 in steps of 0.1, the unit's search from
+// the outdoor wet bulb through a selector ramp), so the trials made are kept.
+class TrialSequence
+{
+public:
+    bool makes(WetBulbTrial trial) const
+    {
+        return !m_trials.empty() && m_trials.front() == trial.start && m_step == trial.step;
+    }
+
+    void restart(WetBulbTrial trial)
+    {
+        m_step = trial.step;
+        m_trials.assign(1, trial.start);
+    }
+
+    // Trial k, for k from 0 to kWetBulbSearchMaxPasses.
+    double at(int k)
+    {
+        while (int(m_trials.size()) <= k)
+            m_trials.push_back(m_trials.back() + m_step);
+        return m_trials[size_t(k)];
+    }
+
+private:
+    double m_step = 0.0;
+    std::vector<double> m_trials;
+};
+
+TrialSequence &trialsOf(WetBulbTrial trial)
+{
+    // Searches run on any thread; each keeps its own few sequences.
+    thread_local std::array<TrialSequence, 4> kept;
+    thread_local size_t oldest = 0;
+    for (TrialSequence &sequence : kept) {
+        if (sequence.makes(trial))
+            return sequence;
+    }
+    TrialSequence &sequence = kept[oldest];
+    oldest = (oldest + 1) % kept.size();
+    sequence.restart(trial);
+    return sequence;
+}
+
+// The last trial index from `first` on, at most kWetBulbSearchMaxPasses, whose
+// trial lies at or below `top`, trial `first` being there. The index is worked
+// out from the step and then checked against the trials themselves, whose
+// rounding moves them by far less than a step.
+int lastTrialAtMost(TrialSequence &trials, int first, WetBulbTrial trial, double top)
+{
+    const double estimate = std::floor((top - trial.start) / trial.step);
+    int k = int(std::clamp(estimate, double(first), double(kWetBulbSearchMaxPasses)));
+    while (k > first && trials.at(k) > top)
+        --k;
+    while (k < kWetBulbSearchMaxPasses && trials.at(k + 1) <= top)
+        ++k;
+    return k;
+}
+
+// The same trials and passes as climbFrom(start, 0): along each stretch, where
+// the humidity ratio of a trial rises strictly, only the stretch's last trial
+// is tested, and the first trial that reaches W is bisected out of the stretch
+// that holds it. Anything unexpected (a trial outside the stretches, a missing
+// humidity ratio) hands over to the pass-by-pass search from the last trial
+// known not to reach W.
 std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial trial,
                                     FastSearchRange range, int *passes)
 {
-    constexpr int kBlock = 64;
-    double block[kBlock];
-    double t = trial.start;   // the last trial known not to reach W ...
-    int count = 0;            // ... after this many passes
-    double next = t + trial.step;
+    TrialSequence &trials = trialsOf(trial);
+    // How far the humidity ratio of trial k falls short of W (<= 0: it reaches W).
+    const auto shortfall = [&](int k) -> std::optional<double> {
+        const auto w = HumidityRatioFromWetBulb(T, trials.at(k), p);
+        if (!w)
+            return std::nullopt;
+        return W - *w;
+    };
+    const auto reaches = [](double shortOf) { return !(shortOf > 0.0); };
+    int count = 0;   // trial `count` is known not to reach W
     for (;;) {
-        const auto top = stretchTop(next, range);
-        if (!top || count == kWetBulbSearchMaxPasses)
-            return climbFrom(T, W, p, trial.step, t, count, passes);
-        const int size = std::min(kBlock, kWetBulbSearchMaxPasses - count);
-        int n = 0;
-        do {
-            block[n++] = next;
-            next = next + trial.step;
-        } while (n < size && next <= *top);
-
-        const auto reaches = [&](int i) -> std::optional<bool> {
-            const auto w = HumidityRatioFromWetBulb(T, block[i], p);
-            if (!w)
-                return std::nullopt;
-            return !(W - *w > 0.0);
-        };
-        const auto last = reaches(n - 1);
-        if (!last)
-            return climbFrom(T, W, p, trial.step, t, count, passes);
-        if (!*last) {
-            t = block[n - 1];
-            count += n;
+        const auto top = count < kWetBulbSearchMaxPasses ? stretchTop(trials.at(count + 1), range)
+                                                          : std::nullopt;
+        if (!top)
+            return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
+        const int last = lastTrialAtMost(trials, count + 1, trial, *top);
+        const auto atLast = shortfall(last);
+        if (!atLast)
+            return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
+        if (!reaches(*atLast)) {
+            count = last;
             continue;
         }
-        int lo = 0;        // every trial before block[lo] falls short of W
-        int hi = n - 1;    // block[hi] reaches it
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            const auto r = reaches(mid);
-            if (!r)
-                return climbFrom(T, W, p, trial.step, t, count, passes);
-            if (*r)
-                hi = mid;
-            else
-                lo = mid + 1;
+        // The first trial of the stretch that reaches W lies in (lo, hi]. The
+        // shortfall falls smoothly along the stretch, so the next probe is
+        // read off the straight line between the bracket's ends where both are
+        // known; a probe that did not halve the bracket is followed by a
+        // plain halving, so a search never takes more than twice the
+        // bisection's probes. Every decision rests on a tested trial.
+        int lo = count;                    // falls short (or is the untested start)
+        std::optional<double> shortAtLo;   // known once a trial of this stretch fell short
+        int hi = last;                     // reaches W
+        double shortAtHi = *atLast;
+        bool interpolate = true;
+        while (hi - lo > 1) {
+            const int width = hi - lo;
+            int probe = lo + width / 2;
+            if (interpolate && shortAtLo && std::isfinite(*shortAtLo) && std::isfinite(shortAtHi)) {
+                const double share = *shortAtLo / (*shortAtLo - shortAtHi);
+                probe = std::clamp(lo + int(std::ceil(share * width)), lo + 1, hi - 1);
+            }
+            const auto atProbe = shortfall(probe);
+            if (!atProbe)
+                return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
+            if (reaches(*atProbe)) {
+                hi = probe;
+                shortAtHi = *atProbe;
+            } else {
+                lo = probe;
+                shortAtLo = atProbe;
+            }
+            interpolate = 2 * (hi - lo) <= width;
         }
         if (passes)
-            *passes = count + lo + 1;
-        return block[lo];
+            *passes = hi;
+        return trials.at(hi);
     }
 }
 
