@@ -17,6 +17,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTextOption>
 
 using namespace form1build;
 using namespace winbuild;
@@ -32,16 +35,27 @@ QString readText(const QString &resourcePath)
 }
 
 // Reading texts: read-only, wrapped at the box's width, always with a
-// vertical scroll bar.
+// vertical scroll bar. A tab sets the rest of its line flush with the right
+// edge of the text: the rows of a small table ("Oficinas<tab>4 a 8") stay
+// whole and their numbers line up in any font (figure spaces pad the shorter
+// numbers to the digits' width).
 QPlainTextEdit *addReadingText(QWidget *parent, int index, const char *resource, double left,
                                double top, double width, double height)
 {
+    constexpr qreal kTabInset = 2.0;   // keeps the last digit off the edge
     auto *text = addControl<QPlainTextEdit>(parent, indexed("Text2", index), left, top, width, height);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setPlainText(readText(QStringLiteral(":/texts/%1.txt").arg(QLatin1String(resource))));
+
+    QTextDocument *document = text->document();
+    const qreal lineWidth = text->contentsRect().width() - text->verticalScrollBar()->sizeHint().width()
+                            - 2 * document->documentMargin();
+    QTextOption option = document->defaultTextOption();
+    option.setTabs({QTextOption::Tab(lineWidth - kTabInset, QTextOption::RightTab)});
+    document->setDefaultTextOption(option);
     return text;
 }
 
@@ -106,6 +120,7 @@ void Form1::buildDataTab(Surface *page)
                                     QColor(255, 192, 192));
     iThermometerX2 = addThermometer(Frame1Client, "iThermometerX2", 2745, 315, 570, 1260, 17.0, QColor(0, 0, 192),
                                     QColor(192, 192, 255));
+    wrapBulbInWick(iThermometerX2, Shape7, iThermometerX1);
 
     // Input boxes with their step controls. The value goes to the box when
     // it is set; no handler is connected yet.

@@ -1,5 +1,6 @@
 #include "ph_diagram_picture.h"
 
+#include "number_format.h"
 #include "r12.h"
 #include "rendered_picture.h"
 #include "twips.h"
@@ -59,6 +60,14 @@ constexpr int kIsentropeLast = 6;
 
 // Isochores leave the vapour line much flatter than the isentropes.
 constexpr double kIsochoreSlope = 2.4;
+
+// Lines of constant quality across the wet-vapour region.
+constexpr double kQualities[] = {0.2, 0.4, 0.6, 0.8};
+
+QString qualityText(double quality)
+{
+    return formatNumber(quality, QStringLiteral("0.0"));
+}
 
 const QColor kGround(255, 255, 255);
 const QColor kInk(0, 0, 0);                 // axes, dome and texts
@@ -255,19 +264,24 @@ void drawArrowHead(QPainter &p, QPointF tip, QPointF direction)
     p.setBrush(Qt::NoBrush);
 }
 
+// Whole numbers of the axes and the isotherms.
+QString wholeNumber(double value)
+{
+    return formatNumber(value, QStringLiteral("0"));
+}
+
 void drawQualityLines(QPainter &p, const Dome &dome)
 {
     p.setPen(thinPen(p, kQualityColour));
     p.setFont(diagramFont(7));
-    for (double quality : {0.2, 0.4, 0.6, 0.8}) {
+    for (double quality : kQualities) {
         QPolygonF line;
         for (double y = kAxisY; dome.hasLevel(y); y -= 0.5)
             line << QPointF(dome.liquidX(y) + quality * (dome.vapourX(y) - dome.liquidX(y)), y);
         line << dome.critical();
         p.drawPolyline(line);
         p.setPen(kQualityColour);
-        drawText(p, line.first() + QPointF(-1.0, -1.0),
-                 QStringLiteral("0,%1").arg(qRound(quality * 10)), Qt::AlignRight | Qt::AlignBottom);
+        drawText(p, line.first() + QPointF(-1.0, -1.0), qualityText(quality), Qt::AlignRight | Qt::AlignBottom);
         p.setPen(thinPen(p, kQualityColour));
     }
 }
@@ -353,7 +367,7 @@ void drawIsotherms(QPainter &p, const Dome &dome)
         p.save();
         p.translate(x - 1.0, kIsothermLabelBase);
         p.rotate(-90.0);
-        drawText(p, QPointF(0.0, 0.0), QStringLiteral("%1 ºC").arg(qRound(t)), Qt::AlignLeft | Qt::AlignBottom, true);
+        drawText(p, QPointF(0.0, 0.0), wholeNumber(t) + QStringLiteral(" ºC"), Qt::AlignLeft | Qt::AlignBottom, true);
         p.restore();
     }
 }
@@ -367,7 +381,7 @@ void drawPressureAxis(QPainter &p)
     for (int bar : {2, 4, 6, 8, 10, 15, 20, 30}) {
         const double y = levelPx(saturationTemperature(bar));
         p.drawLine(QPointF(kAxisX - 2.0, y), QPointF(kAxisX, y));
-        drawText(p, QPointF(kAxisX - 2.5, y), QString::number(bar), Qt::AlignRight | Qt::AlignVCenter);
+        drawText(p, QPointF(kAxisX - 2.5, y), wholeNumber(bar), Qt::AlignRight | Qt::AlignVCenter);
     }
     drawText(p, QPointF(kAxisX + 4.0, 0.0), QStringLiteral("p (bar)"), Qt::AlignLeft | Qt::AlignTop);
 }
@@ -381,7 +395,7 @@ void drawEnthalpyAxis(QPainter &p, const EnthalpyScale &scale)
     for (int h = 50; scale.x(h) < kPlotRight - 6.0; h += 50) {
         const double x = scale.x(h);
         p.drawLine(QPointF(x, kAxisY), QPointF(x, kAxisY + 2.0));
-        drawText(p, QPointF(x, kAxisY + 2.0), QString::number(h), Qt::AlignHCenter | Qt::AlignTop);
+        drawText(p, QPointF(x, kAxisY + 2.0), wholeNumber(h), Qt::AlignHCenter | Qt::AlignTop);
     }
     drawText(p, QPointF(kPlotRight, kPictureHeight), QStringLiteral("h (kJ/kg)"),
              Qt::AlignRight | Qt::AlignBottom);
@@ -434,6 +448,14 @@ void paintDiagram(QPainter &p)
 }
 
 } // namespace
+
+QStringList ph_diagram::qualityTexts()
+{
+    QStringList texts;
+    for (double quality : kQualities)
+        texts << qualityText(quality);
+    return texts;
+}
 
 QImage renderPhDiagram(qreal devicePixelRatio)
 {

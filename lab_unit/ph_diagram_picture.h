@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 
 // The pressure-enthalpy diagram of R12 that the main window shows behind the
 // refrigeration cycle (Picture2 on the tab "Ciclo frigorifico").
@@ -26,6 +27,11 @@ constexpr double vapourLineX(double y) { return 3218.0 - 0.38776 * y; }
 // The isentrope on which the compression ends.
 constexpr double compressionEndX(double y) { return 4269.0 - 0.85 * y; }
 
+// The labels of the lines of constant quality, from the liquid side. Every
+// number on the picture is written as the boxes write theirs (formatNumber):
+// with the decimal separator of QLocale(), never a group separator.
+QStringList qualityTexts();
+
 } // namespace ph_diagram
 
 // Renders the diagram at the given device pixel ratio: an image of
@@ -33,5 +39,6 @@ constexpr double compressionEndX(double y) { return 4269.0 - 0.85 * y; }
 // drawing. A ratio that is not a positive finite number is taken as 1.
 QImage renderPhDiagram(qreal devicePixelRatio);
 
-// The same picture, rendered once per device pixel ratio and kept.
+// The same picture, rendered once per device pixel ratio and decimal
+// separator and kept.
 const QImage &phDiagramPicture(qreal devicePixelRatio);

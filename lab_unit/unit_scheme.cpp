@@ -5,12 +5,15 @@
 #include "isevensegmentintegerx.h"
 #include "ithermometerx.h"
 #include "surface.h"
+#include "twips.h"
 #include "updown.h"
 #include "window_build.h"
 
 #include <QGroupBox>
 
+#include <algorithm>
 #include <iterator>
+#include <utility>
 
 using namespace winbuild;
 
@@ -50,8 +53,10 @@ constexpr ThermometerDesign kThermometers[] = {
     {1, 5460, 3450, 1095, Bulb::Refrigerant, 75, 23.0, "T3"},
 };
 
-// Wet wicks on the bulbs of the wet-bulb thermometers.
+// Wet wicks on the bulbs of the wet-bulb thermometers, and the thermometer
+// pair (wet, dry) of each.
 constexpr QPointF kWicks[] = {{1035, 660}, {1965, 585}, {2655, 630}, {4155, 645}, {5670, 675}};
+constexpr std::pair<int, int> kWickedPairs[] = {{4, 3}, {6, 5}, {8, 7}, {10, 9}, {12, 11}};
 
 constexpr QRgb kDryText = qRgb(192, 0, 0);
 constexpr QRgb kWetText = qRgb(0, 0, 255);
@@ -304,6 +309,14 @@ void buildThermometers(Surface *picture4, UnitSchemeControls &controls)
     }
 }
 
+void wrapWetBulbs(UnitSchemeControls &controls)
+{
+    for (size_t i = 0; i < std::size(kWickedPairs); ++i) {
+        const auto [wet, dry] = kWickedPairs[i];
+        wrapBulbInWick(controls.ter[size_t(wet)], controls.Shape8[i], controls.ter[size_t(dry)]);
+    }
+}
+
 // --- Windowless items, added back to front -----------------------------------
 
 SurfaceShape *addShape(Surface *picture4, const QString &name, const ShapeDesign &design)
@@ -460,4 +473,21 @@ void buildUnitScheme(Surface *picture4, UnitSchemeControls &controls)
     buildReadouts(picture4, controls);
     buildStepControls(picture4, controls);
     buildThermometers(picture4, controls);
+    wrapWetBulbs(controls);
+}
+
+void wrapBulbInWick(iThermometerX *wet, const SurfaceShape *wick, iThermometerX *dry)
+{
+    // The wick where it lies over the thermometer, in the thermometer's pixels.
+    const QRectF box(wet->geometry());
+    const QRectF wickBox = twips::rectF(wick->Left(), wick->Top(), wick->Width(), wick->Height())
+                               .translated(wick->surface()->innerOrigin());
+    const QRectF covered = wickBox.intersected(box).translated(-box.topLeft());
+    // The wick reaches a little above the bulb, round its sides and below it.
+    const double width = std::min(covered.width() - 1.0, 0.7 * box.width());
+    const double top = covered.top() + 0.2 * wickBox.height();
+    const QRectF bulb(covered.center().x() - width / 2, top, width, covered.bottom() - 1.0 - top);
+    wet->setBulbRect(bulb);
+    wet->setWickedBulb(true);
+    dry->setBulbRect(bulb.translated(0.0, wet->y() - dry->y()));
 }

@@ -46,6 +46,12 @@ struct UnitSchemeControls
     std::array<SurfaceLabel *, 20> Label1{};       // hover help: 0, 2, 3, 8 .. 19
 };
 
+// Stands the bulb of a wet-bulb thermometer inside its wick (a shape on the
+// same picture box), as on a psychrometer: an upright bulb wrapped in the
+// wick, the stem coming out at its top. The dry thermometer of the pair gets
+// the same bulb, level with the wet one.
+void wrapBulbInWick(iThermometerX *wet, const SurfaceShape *wick, iThermometerX *dry);
+
 // Builds every control of the scheme on the picture box at its design place and
 // design value (the lit heating elements and the cooling-capacity read-out
 // hidden; the window's load then hides the other read-outs and the compressor

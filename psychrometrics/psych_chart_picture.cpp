@@ -2,6 +2,7 @@
 
 #include "chart_calibration.h"
 #include "moist_air.h"
+#include "number_format.h"
 #include "rendered_picture.h"
 #include "twips.h"
 #include "window_build.h"
@@ -154,6 +155,22 @@ QFont chartFont(int pixelSize)
 
 constexpr QRgb kInk = qRgb(60, 68, 80);  // frame, ticks and scale labels
 
+// The dry-bulb scale is numbered every 2 degrees up to 8, then every 4.
+bool numberedDryBulb(int T)
+{
+    return T <= 8 || T % 4 == 0;
+}
+
+QString dryBulbText(int T)
+{
+    return formatNumber(T, QStringLiteral("0"));
+}
+
+QString humidityRatioText(int gramsPerKg)
+{
+    return formatNumber(gramsPerKg / 1000.0, QStringLiteral("0.000"));
+}
+
 // Text centred on a point, turned by angle degrees, on a white patch that
 // breaks the lines beneath it.
 void drawLabel(QPainter &p, const QString &text, QPointF centre, double angle, QRgb colour)
@@ -202,17 +219,15 @@ void drawScales(QPainter &p)
 
     p.setFont(chartFont(8));
     for (int T = 0; T <= 48; T += 2) {
-        const bool labelled = T <= 8 || T % 4 == 0;
+        const bool labelled = numberedDryBulb(T);
         p.drawLine(QPointF(xOf(T), bottom), QPointF(xOf(T), bottom + (labelled ? 4.0 : 2.5)));
         if (labelled)
-            p.drawText(QRectF(xOf(T) - 12, bottom + 8, 24, 12), Qt::AlignHCenter | Qt::AlignTop,
-                       QString::number(T));
+            p.drawText(QRectF(xOf(T) - 12, bottom + 8, 24, 12), Qt::AlignHCenter | Qt::AlignTop, dryBulbText(T));
     }
     for (int g = kLowestGramsPerKg; g <= kHighestGramsPerKg; g += 2) {
         const double y = yOf(g / 1000.0);
         p.drawLine(QPointF(kScaleX, y), QPointF(kScaleX + 3, y));
-        p.drawText(QRectF(kScaleX + 5, y - 6, 40, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::number(g / 1000.0, 'f', 3));
+        p.drawText(QRectF(kScaleX + 5, y - 6, 40, 12), Qt::AlignLeft | Qt::AlignVCenter, humidityRatioText(g));
     }
 }
 
@@ -229,8 +244,7 @@ void drawSaturationCurve(QPainter &p)
         const double a = qDegreesToRadians(angleAt(saturation, T));
         const QPointF normal(std::sin(a), -std::cos(a));  // towards the upper left
         const QPointF centre = at + 7.0 * normal;
-        p.drawText(QRectF(centre.x() - 8, centre.y() - 6, 16, 12), Qt::AlignCenter,
-                   QString::number(T));
+        p.drawText(QRectF(centre.x() - 8, centre.y() - 6, 16, 12), Qt::AlignCenter, dryBulbText(T));
     }
 }
 
@@ -241,14 +255,14 @@ void drawCurveLabels(QPainter &p)
     for (int rh = 10; rh <= 90; rh += 10) {
         const Curve curve = relativeHumidityCurve(rh / 100.0);
         const double T = 48.0 - 1.4 * (rh / 10);
-        drawLabel(p, QStringLiteral("%1%").arg(rh), pointOf(T, *curve(T)), angleAt(curve, T),
-                  kRelativeHumidityColour);
+        drawLabel(p, formatNumber(rh, QStringLiteral("0")) + QLatin1Char('%'), pointOf(T, *curve(T)),
+                  angleAt(curve, T), kRelativeHumidityColour);
     }
     // Specific volumes just above the bottom line.
     const double W = kLowestW + 0.0012;
     for (int cv = 82; cv <= 90; cv += 2) {
         const double v = cv / 100.0;
-        drawLabel(p, QString::number(v, 'f', 2), pointOf(dryBulbAtVolume(v, W), W), 0.0,
+        drawLabel(p, formatNumber(v, QStringLiteral("0.00")), pointOf(dryBulbAtVolume(v, W), W), 0.0,
                   kSpecificVolumeColour);
     }
 }
@@ -270,6 +284,24 @@ void paintChart(QPainter &p)
 }
 
 } // namespace
+
+QStringList dryBulbScaleTexts()
+{
+    QStringList texts;
+    for (int T = 0; T <= 48; T += 2) {
+        if (numberedDryBulb(T))
+            texts << dryBulbText(T);
+    }
+    return texts;
+}
+
+QStringList humidityRatioScaleTexts()
+{
+    QStringList texts;
+    for (int g = kLowestGramsPerKg; g <= kHighestGramsPerKg; g += 2)
+        texts << humidityRatioText(g);
+    return texts;
+}
 
 QImage renderPsychrometricChart(qreal devicePixelRatio)
 {

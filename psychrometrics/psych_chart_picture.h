@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRgb>
+#include <QStringList>
 
 // The psychrometric chart picture shown in both chart boxes, drawn from the
 // property routines at 101.325 kPa on the calibration of chart_calibration.h
@@ -22,13 +23,20 @@ constexpr QRgb kWetBulbColour = qRgb(74, 120, 176);
 constexpr QRgb kSpecificVolumeColour = qRgb(86, 128, 40);
 constexpr QRgb kGridColour = qRgb(200, 212, 226);
 
+// The numbers of the scales, in scale order: dry bulb along the bottom (degC),
+// humidity ratio up the right-hand side (kg/kg). Every number on the picture
+// is written as the boxes write theirs (formatNumber): with the decimal
+// separator of QLocale(), never a group separator.
+QStringList dryBulbScaleTexts();
+QStringList humidityRatioScaleTexts();
+
 // Renders the picture afresh, with devicePixelRatio device pixels to a
 // logical pixel (an image of 264*dpr x 351*dpr device pixels, rounded). A
 // ratio that is not a positive finite number is taken as 1.
 QImage renderPsychrometricChart(qreal devicePixelRatio);
 
-// The same picture, rendered once per device pixel ratio and kept (for use
-// on the GUI thread).
+// The same picture, rendered once per device pixel ratio and decimal
+// separator and kept (for use on the GUI thread).
 const QImage &psychrometricChartPicture(qreal devicePixelRatio);
 
 } // namespace chart

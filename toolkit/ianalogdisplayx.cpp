@@ -10,7 +10,15 @@
 namespace {
 constexpr double kBorder = 1.0;     // the lowered frame
 constexpr double kPadding = 1.0;    // between frame and text
-constexpr double kSmallestPointSize = 4.0;
+constexpr int kSmallestPixelSize = 5;
+
+// How far the text reaches from where it starts: its advance, or its ink
+// where a glyph overhangs.
+double textWidth(const QString &text, const QFont &font, const QPaintDevice *device)
+{
+    const QFontMetricsF metrics(font, device);
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
+}
 } // namespace
 
 iAnalogDisplayX::iAnalogDisplayX(QWidget *parent)
@@ -82,26 +90,36 @@ void iAnalogDisplayX::paintStatic(QPainter &painter) const
     painter.drawPolyline(QPolygonF{box.topRight(), box.bottomRight(), box.bottomLeft()});
 }
 
+// A text too wide for the window is set narrower, then smaller, until it fits
+// whole: a cut-off letter or digit would misread. Fonts come in whole pixel
+// sizes (a size in between is drawn at the nearest whole one), so each
+// smaller size is measured as it will be drawn.
+QFont iAnalogDisplayX::fittedFont(const QString &shown, const QPaintDevice *device) const
+{
+    const double room = textRect().width();
+    QFont f = font();
+    if (textWidth(shown, f, device) <= room)
+        return f;
+    f.setStretch(QFont::SemiCondensed);
+    for (int pixels = QFontInfo(f).pixelSize(); textWidth(shown, f, device) > room && pixels > kSmallestPixelSize;)
+        f.setPixelSize(--pixels);
+    return f;
+}
+
 void iAnalogDisplayX::paintMoving(QPainter &painter) const
 {
-    const QRectF area = textRect();
     const QString shown = text();
-    // A text too wide for the window is set narrower, then smaller, until it
-    // fits whole: a cut-off digit would misread.
-    QFont f = font();
-    const auto widthWith = [&](const QFont &candidate) {
-        return QFontMetricsF(candidate, painter.device()).horizontalAdvance(shown);
-    };
-    if (widthWith(f) > area.width()) {
-        f.setStretch(QFont::SemiCondensed);
-        const double natural = widthWith(f);
-        if (natural > area.width()) {
-            const double size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
-            f.setPointSizeF(std::max(kSmallestPointSize, size * area.width() / natural));
-        }
-    }
+    const QFont f = fittedFont(shown, painter.device());
+    QRectF area = textRect();
     painter.setFont(f);
     painter.setPen(m_textColor);
+    // Still too wide at the smallest size: squeezed, but whole.
+    const double width = textWidth(shown, f, painter.device());
+    if (width > area.width()) {
+        painter.translate(area.left(), 0.0);
+        painter.scale(area.width() / width, 1.0);
+        area = QRectF(0.0, area.top(), width, area.height());
+    }
     painter.drawText(area, int(m_alignment | Qt::AlignVCenter) | Qt::TextSingleLine, shown);
 }
 

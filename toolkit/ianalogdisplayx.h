@@ -9,7 +9,8 @@
 // The number has a fixed count of decimals (default 1: "23.0"), the locale's
 // decimal separator, rounding half away from zero, never "-0.0"; a value that is
 // not a number shows " ---". When the text is wider than the window the font
-// shrinks to fit, so no digit is ever cut off. A value written while the
+// is set narrower and smaller until the whole text fits inside the border, at
+// any device pixel ratio, so no letter or digit is ever cut off. A value written while the
 // read-out is hidden shows when it is shown again.
 class iAnalogDisplayX : public InstrumentWidget
 {
@@ -41,6 +42,7 @@ protected:
 
 private:
     QRectF textRect() const;
+    QFont fittedFont(const QString &shown, const QPaintDevice *device) const;
 
     double m_value = 0.0;
     QString m_unitText;

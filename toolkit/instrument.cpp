@@ -48,7 +48,7 @@ void InstrumentWidget::paintEvent(QPaintEvent *)
     const double scale = instrument::deviceScale(painter);
     const QSize pixels(std::max(1, int(std::ceil(width() * scale))), std::max(1, int(std::ceil(height() * scale))));
     if (!m_staticLayerValid || m_staticLayer.size() != pixels
-        || !qFuzzyCompare(m_staticLayer.devicePixelRatio(), scale)) {
+        || !qFuzzyCompare(m_staticLayer.devicePixelRatio(), scale) || m_staticLayerLocale != QLocale()) {
         m_staticLayer = QPixmap(pixels);
         m_staticLayer.setDevicePixelRatio(scale);
         m_staticLayer.fill(Qt::transparent);
@@ -56,6 +56,7 @@ void InstrumentWidget::paintEvent(QPaintEvent *)
         layer.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         layer.setFont(font());
         paintStatic(layer);
+        m_staticLayerLocale = QLocale();
         m_staticLayerValid = true;
     }
     painter.drawPixmap(0, 0, m_staticLayer);
@@ -67,6 +68,7 @@ void InstrumentWidget::changeEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FontChange:
+    case QEvent::LocaleChange:
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
         designChanged();
@@ -162,7 +164,16 @@ QVector<double> majorTicks(double minimum, double maximum, int count)
 
 QString tickText(double value)
 {
-    return QLocale().toString(tidy(value), 'g', 6);
+    // The fewest decimals that write the tick exactly ("10", "2,5"), up to a
+    // millionth: a scale's numbers are round.
+    constexpr int kMostDecimals = 6;
+    const double tick = tidy(value);
+    int decimals = 0;
+    for (double scaled = tick; decimals < kMostDecimals && std::isfinite(scaled)
+                               && std::abs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, std::abs(scaled));
+         scaled *= 10.0)
+        ++decimals;
+    return numberText(tick, decimals);
 }
 
 QString numberPattern(int decimals)

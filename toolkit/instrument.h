@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QPen>
 #include <QPixmap>
 #include <QPointF>
@@ -11,9 +12,10 @@ class QPainter;
 // Common ground of the panel instruments (knob, selectors, switch, thermometer,
 // gauge, read-outs). Each instrument paints in two layers:
 //  - the static layer: whatever changes only with a design setting or the size
-//    (face, scale, ticks, bezel). It is rendered once per size and device scale
-//    into a pixmap at full device resolution, so it stays sharp at any device
-//    pixel ratio and costs one blit per repaint;
+//    (face, scale, ticks, bezel). It is rendered once per size, device scale
+//    and locale (the tick numbers follow it) into a pixmap at full device
+//    resolution, so it stays sharp at any device pixel ratio and costs one
+//    blit per repaint;
 //  - the moving layer: pointer, column, digits, painted on top at every repaint.
 // The instrument's value is published to assistive tools as the accessible
 // description (the accessible name says what kind of instrument it is). A
@@ -50,6 +52,7 @@ private:
     void publishValue();
 
     QPixmap m_staticLayer;
+    QLocale m_staticLayerLocale;
     bool m_staticLayerValid = false;
     bool m_valuePublishPending = false;
 };
@@ -75,7 +78,9 @@ double scaleFraction(double value, double minimum, double maximum);
 // about six of them. Never more than 200 ticks.
 QVector<double> majorTicks(double minimum, double maximum, int count);
 
-// Short text of a tick value ("10", "2,5") in the locale's notation.
+// Short text of a tick value ("10", "2,5", "12000"), written like every
+// number of the windows (formatNumber): the locale's decimal separator, no
+// group separator, no exponent.
 QString tickText(double value);
 
 // The display pattern of a number with a fixed count of decimals ("0.00").

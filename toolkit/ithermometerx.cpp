@@ -68,44 +68,74 @@ void iThermometerX::setTransparent(bool transparent)
     designChanged();
 }
 
+void iThermometerX::setBulbRect(const QRectF &rect)
+{
+    m_bulbRect = rect;
+    designChanged();
+}
+
+void iThermometerX::setWickedBulb(bool wicked)
+{
+    m_wickedBulb = wicked;
+    designChanged();
+}
+
 QSize iThermometerX::sizeHint() const
 {
     return {38, 85};
 }
 
-iThermometerX::Geometry iThermometerX::geometry(const QFontMetricsF &metrics) const
+iThermometerX::Geometry iThermometerX::layOut(const QFontMetricsF &metrics) const
 {
     const double w = width();
     const double h = height();
+    const QRectF placed = m_bulbRect.intersected(QRectF(rect()));
     Geometry g;
-    g.columnWidth = m_indicatorWidth > 0 ? m_indicatorWidth : std::clamp(w * 0.22, 1.5, 6.0);
-    const double wall = std::max(1.0, g.columnWidth * 0.35);
+    double wall = 0.0;
+    if (placed.isEmpty()) {
+        g.columnWidth = m_indicatorWidth > 0 ? m_indicatorWidth : std::clamp(w * 0.22, 1.5, 6.0);
+        wall = std::max(1.0, g.columnWidth * 0.35);
+    } else {
+        // A cylinder a little less than twice as wide as the tube on it.
+        const double tube = placed.width() * 0.6;
+        wall = std::max(1.0, tube * 0.2);
+        g.columnWidth = m_indicatorWidth > 0 ? m_indicatorWidth : std::max(1.0, tube - 2 * wall);
+    }
     g.tubeWidth = g.columnWidth + 2 * wall;
     const double reach = m_bulbSize > 0 ? m_bulbSize : std::max(1.5, g.columnWidth * 0.75);
-    g.bulbRadius = std::min(g.columnWidth / 2 + reach, (std::min(w, h) - 1.0) / 2 - wall);
-    const double bulbOuter = g.bulbRadius + wall;
+    const double bulbRadius = std::min(g.columnWidth / 2 + reach, (std::min(w, h) - 1.0) / 2 - wall);
+    const double bulbOuter = bulbRadius + wall;
+    const double bulbTop = placed.isEmpty() ? h - 0.5 - 2 * bulbOuter : placed.top();
     g.tickLength = std::max(2.0, w * 0.12);
 
     // Tick labels are set smaller where the ticks lie closer than a line of text.
     const QVector<double> ticks = instrument::majorTicks(m_minimum, m_maximum, m_majorTickCount);
-    const double roughScale = h - 2 * bulbOuter - g.tubeWidth;
+    const double roughScale = bulbTop - g.tubeWidth;
     g.labelScale = ticks.size() < 2 ? 1.0 : std::min(1.0, roughScale / (ticks.size() - 1) / metrics.height());
 
     // Lay out bulb, tube, ticks and labels side by side from the left edge, as
-    // the panel thermometers stand: the wick of a wet bulb is placed on a bulb
-    // at the control's left.
+    // the panel thermometers stand.
     double labelWidth = 0.0;
     if (m_tickLabelsVisible) {
         for (double tick : ticks)
             labelWidth = std::max(labelWidth, metrics.horizontalAdvance(instrument::tickText(tick)) * g.labelScale);
     }
-    const double rightOfAxis = std::max(bulbOuter, g.tubeWidth / 2 + 0.5 + g.tickLength
-                                                       + (labelWidth > 0 ? 1.5 + labelWidth : 0.0));
-    g.axisX = bulbOuter + std::max(0.0, std::min(0.5, w - bulbOuter - rightOfAxis));
+    if (placed.isEmpty()) {
+        const double rightOfAxis = std::max(bulbOuter, g.tubeWidth / 2 + 0.5 + g.tickLength
+                                                           + (labelWidth > 0 ? 1.5 + labelWidth : 0.0));
+        g.axisX = bulbOuter + std::max(0.0, std::min(0.5, w - bulbOuter - rightOfAxis));
+        g.bulb = QRectF(g.axisX - bulbOuter, bulbTop, 2 * bulbOuter, 2 * bulbOuter);
+    } else {
+        g.axisX = placed.center().x();
+        g.bulb = placed;
+    }
     g.tickLeft = g.axisX + g.tubeWidth / 2 + 0.5;
+    g.liquid = g.bulb.adjusted(wall, wall, -wall, -wall);
+    // A column runs down into the bulb's liquid; into a wick it goes no further
+    // than the bulb's top.
+    g.columnFoot = g.liquid.top() + (m_wickedBulb ? 0.0 : std::min(g.liquid.width(), g.liquid.height()) / 2);
 
-    g.bulbCentre = QPointF(g.axisX, h - bulbOuter - 0.5);
-    g.scaleBottom = g.bulbCentre.y() - bulbOuter - std::max(1.5, h * 0.03);
+    g.scaleBottom = g.bulb.top() - std::max(1.5, h * 0.03);
     const double topRoom = std::max(m_tickLabelsVisible ? metrics.height() * g.labelScale / 2 : 0.0, g.tubeWidth / 2 + 1.0);
     g.scaleTop = std::min(topRoom + 0.5, g.scaleBottom - 1.0);
     return g;
@@ -120,7 +150,7 @@ void iThermometerX::paintStatic(QPainter &painter) const
 {
     if (!m_transparent)
         painter.fillRect(rect(), palette().window());
-    const Geometry g = geometry(painter.fontMetrics());
+    const Geometry g = layOut(painter.fontMetrics());
     paintScale(painter, g);
     paintGlass(painter, g);
 }
@@ -168,11 +198,18 @@ void iThermometerX::paintGlass(QPainter &painter, const Geometry &g) const
 {
     const double wall = (g.tubeWidth - g.columnWidth) / 2;
     const double tubeTop = g.scaleTop - std::max(1.5, g.tubeWidth * 0.6);
-    const QRectF tube(g.axisX - g.tubeWidth / 2, tubeTop, g.tubeWidth, g.bulbCentre.y() - tubeTop);
-    const double bulb = g.bulbRadius + wall;
+    const QRectF tube(g.axisX - g.tubeWidth / 2, tubeTop, g.tubeWidth, g.columnFoot - tubeTop);
+    const auto rounded = [&](const QRectF &r) {
+        const double radius = std::min(r.width(), r.height()) / 2;
+        painter.drawRoundedRect(r, radius, radius);
+    };
+    // A bulb in a wick shows faintly through it; the tube comes out of the wick.
+    const double bulbOpacity = m_wickedBulb ? 0.5 : 1.0;
     const auto glass = [&] {
-        painter.drawRoundedRect(tube, g.tubeWidth / 2, g.tubeWidth / 2);
-        painter.drawEllipse(g.bulbCentre, bulb, bulb);
+        rounded(tube);
+        painter.setOpacity(bulbOpacity);
+        rounded(g.bulb);
+        painter.setOpacity(1.0);
     };
     // Outline both parts with a double-width pen, then fill them over it: only
     // the outer half of the outline stays, and none where tube and bulb meet.
@@ -191,28 +228,36 @@ void iThermometerX::paintGlass(QPainter &painter, const Geometry &g) const
     // The empty bore, then the bulb full of liquid with a spot of light.
     painter.setBrush(m_indicatorBackgroundColor);
     painter.drawRect(QRectF(g.axisX - g.columnWidth / 2, g.scaleTop - 0.5, g.columnWidth,
-                            g.bulbCentre.y() - g.scaleTop + 0.5));
-    QRadialGradient liquid(g.bulbCentre - QPointF(g.bulbRadius * 0.35, g.bulbRadius * 0.35), g.bulbRadius * 1.3);
+                            g.columnFoot - g.scaleTop + 0.5));
+    const double across = std::min(g.liquid.width(), g.liquid.height());
+    QRadialGradient liquid(g.liquid.topLeft() + QPointF(across * 0.325, across * 0.325), across * 0.65);
     liquid.setColorAt(0.0, m_indicatorColor.lighter(170));
     liquid.setColorAt(0.5, m_indicatorColor);
     liquid.setColorAt(1.0, m_indicatorColor.darker(140));
     painter.setBrush(liquid);
-    painter.drawEllipse(g.bulbCentre, g.bulbRadius, g.bulbRadius);
+    painter.setOpacity(bulbOpacity);
+    rounded(g.liquid);
+    painter.setOpacity(1.0);
 }
 
 void iThermometerX::paintMoving(QPainter &painter) const
 {
-    const Geometry g = geometry(QFontMetricsF(font(), painter.device()));
+    const Geometry g = layOut(QFontMetricsF(font(), painter.device()));
     if (!std::isnan(m_position)) {
         const double top = yOfValue(g, m_position);
-        painter.fillRect(QRectF(g.axisX - g.columnWidth / 2, top, g.columnWidth, g.bulbCentre.y() - top),
+        painter.fillRect(QRectF(g.axisX - g.columnWidth / 2, top, g.columnWidth, g.columnFoot - top),
                          m_indicatorColor);
     }
     // Light on the glass, over the column.
     const double shine = std::max(0.5, g.columnWidth * 0.25);
     painter.fillRect(QRectF(g.axisX - g.columnWidth / 2 + shine * 0.3, g.scaleTop, shine,
-                            g.bulbCentre.y() - g.scaleTop - g.bulbRadius * 0.5),
+                            g.columnFoot - g.scaleTop - std::min(g.liquid.width(), g.liquid.height()) / 4),
                      QColor(255, 255, 255, 90));
+}
+
+QRectF iThermometerX::bulbRect() const
+{
+    return layOut(QFontMetricsF(font(), this)).bulb;
 }
 
 QString iThermometerX::valueText() const

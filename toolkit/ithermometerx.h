@@ -8,6 +8,9 @@
 // a scale of ticks, with or without tick labels on its right.
 // The position (degrees Celsius) is kept as written, also outside the scale;
 // the column is drawn clipped to the scale (empty for a value that is not a number).
+// The bulb is round, at the foot of the control's left side, unless the window
+// gives it a place of its own: then it is an upright cylinder filling that
+// rectangle, as the bulbs of a psychrometer, and the tube stands on it.
 class iThermometerX : public InstrumentWidget
 {
     Q_OBJECT
@@ -31,6 +34,15 @@ public:
     // Width of the column in logical pixels; 0 = automatic.
     void setIndicatorWidth(int pixels);
     void setTransparent(bool transparent);                   // no background of its own
+    // Where the bulb stands, in logical pixels of the control (kept inside
+    // it); an empty rectangle gives the round bulb at the foot.
+    void setBulbRect(const QRectF &rect);
+    // A wet wick, drawn beneath the control, wraps the bulb: the bulb is drawn
+    // faint and the column stops where it enters the wick, so the wick reads
+    // as lying over the bulb.
+    void setWickedBulb(bool wicked);
+    // The outline of the bulb's glass as drawn, in logical pixels of the control.
+    QRectF bulbRect() const;
 
     QSize sizeHint() const override;
 
@@ -45,15 +57,16 @@ private:
         double axisX;           // centre line of the tube
         double columnWidth;
         double tubeWidth;
-        double bulbRadius;
-        QPointF bulbCentre;
+        QRectF bulb;            // outline of the bulb's glass
+        QRectF liquid;          // the liquid inside it
+        double columnFoot;      // y where the column meets the bulb's liquid
         double scaleTop;        // y of the maximum
         double scaleBottom;     // y of the minimum
         double tickLeft;        // x where the ticks start
         double tickLength;
         double labelScale;      // tick label font size as a part of the widget's
     };
-    Geometry geometry(const QFontMetricsF &metrics) const;
+    Geometry layOut(const QFontMetricsF &metrics) const;
     double yOfValue(const Geometry &g, double value) const;
     void paintScale(QPainter &painter, const Geometry &g) const;
     void paintGlass(QPainter &painter, const Geometry &g) const;
@@ -68,4 +81,6 @@ private:
     int m_bulbSize = 0;
     int m_indicatorWidth = 0;
     bool m_transparent = false;
+    QRectF m_bulbRect;
+    bool m_wickedBulb = false;
 };

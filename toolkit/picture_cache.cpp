@@ -52,7 +52,8 @@ QSizeF PictureCache::naturalSize() const
 const QPixmap &PictureCache::pixmap(qreal dpr, const QSizeF &size)
 {
     const QSizeF wanted = size.isEmpty() ? naturalSize() : size;
-    if (m_cache.isNull() || m_cacheDpr != dpr || (m_cacheSize != wanted && !m_renderer)) {
+    if (m_cache.isNull() || m_cacheDpr != dpr || (m_cacheSize != wanted && !m_renderer)
+        || (m_renderer && m_cacheLocale != QLocale())) {
         QImage image = render(dpr, wanted);
         image.setDevicePixelRatio(dpr);
         if (m_renderer)
@@ -60,6 +61,7 @@ const QPixmap &PictureCache::pixmap(qreal dpr, const QSizeF &size)
         m_cache = QPixmap::fromImage(std::move(image));
         m_cacheDpr = dpr;
         m_cacheSize = wanted;
+        m_cacheLocale = QLocale();
     }
     return m_cache;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QPixmap>
 #include <QSizeF>
 
@@ -16,7 +17,8 @@ qreal devicePixelScale(const QPainter &painter);
 // A picture that is drawn at a logical size: an SVG drawing, a raster image or
 // an image made by a render function. It is rendered once for each size and
 // device pixel ratio it is drawn at, so it stays sharp on any screen and costs
-// one blit per paint.
+// one blit per paint. A render function may write numbers in the locale's
+// notation, so its image is asked for afresh when the locale has changed.
 class PictureCache
 {
 public:
@@ -46,6 +48,7 @@ private:
     QImage m_raster;
     std::function<QImage(qreal)> m_renderer;
     QPixmap m_cache;
+    QLocale m_cacheLocale;
     qreal m_cacheDpr = 0;
     QSizeF m_cacheSize;
     QSizeF m_rendererSize;

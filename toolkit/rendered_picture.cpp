@@ -1,5 +1,6 @@
 #include "rendered_picture.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <cmath>
@@ -31,10 +32,10 @@ PerRatio::PerRatio(std::function<QImage(qreal)> render)
 
 const QImage &PerRatio::at(qreal devicePixelRatio)
 {
-    const qreal ratio = sanitisedRatio(devicePixelRatio);
-    auto it = m_images.find(ratio);
+    const std::pair key(sanitisedRatio(devicePixelRatio), QLocale().decimalPoint());
+    auto it = m_images.find(key);
     if (it == m_images.end())
-        it = m_images.emplace(ratio, m_render(ratio)).first;
+        it = m_images.emplace(key, m_render(key.first)).first;
     return it->second;
 }
 

@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 #include <functional>
 #include <map>
+#include <utility>
 
 class QPainter;
 
@@ -22,7 +24,9 @@ qreal sanitisedRatio(qreal ratio);
 QImage renderOpaque(QSize logicalSize, qreal devicePixelRatio, const QColor &ground,
                     const std::function<void(QPainter &)> &paint);
 
-// One render per ratio, kept for the program's lifetime (GUI thread only).
+// One render per ratio and decimal separator (the pictures write their
+// numbers in the locale's notation), kept for the program's lifetime (GUI
+// thread only).
 class PerRatio
 {
 public:
@@ -31,7 +35,7 @@ public:
 
 private:
     std::function<QImage(qreal)> m_render;
-    std::map<qreal, QImage> m_images;
+    std::map<std::pair<qreal, QString>, QImage> m_images;
 };
 
 } // namespace rendered

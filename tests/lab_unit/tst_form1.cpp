@@ -13,6 +13,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <memory>
@@ -89,6 +93,7 @@ private slots:
     void tabsAtStartAndClickBringsOneToFront();
     void readingTexts_data();
     void readingTexts();
+    void ventilationTableRowsStayWholeAndLineUp();
     void rendersEveryTab();
 
 private:
@@ -293,6 +298,43 @@ void Form1Test::readingTexts()
                              [&](const QString &term) { return content.contains(term, Qt::CaseInsensitive); }),
                  qPrintable("missing topic: " + topic));
     }
+}
+
+// The air changes per hour by kind of room, on "2.- Ventilación": each row on
+// one line inside the box, the numbers flush right with their "a" in a column.
+void Form1Test::ventilationTableRowsStayWholeAndLineUp()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.SSTab1->setTab(2);   // "Teoría"
+    form.SSTab2->setTab(1);   // "2.- Ventilación"
+    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text2(1)"));
+    QTextCursor at = text->document()->find(QStringLiteral("Tipo de local"));
+    QVERIFY(!at.isNull());
+    text->setTextCursor(at);
+    text->centerCursor();
+
+    const auto xOf = [&](const QTextBlock &block, int position) {
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + position);
+        return text->cursorRect(cursor).left();
+    };
+    QList<int> ends, joins;
+    int rows = 0;
+    for (QTextBlock block = at.block(); !block.text().isEmpty(); block = block.next(), ++rows) {
+        text->document()->documentLayout()->blockBoundingRect(block);   // laid out
+        QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+        ends << xOf(block, block.length() - 1);
+        if (rows > 0)
+            joins << xOf(block, int(block.text().indexOf(QStringLiteral(" a "))));
+    }
+    QCOMPARE(rows, 11);
+    QVERIFY2(ends.first() < text->viewport()->width(), qPrintable(QString::number(ends.first())));
+    for (int end : ends)
+        QVERIFY(qAbs(end - ends.first()) <= 1);
+    for (int join : joins)
+        QVERIFY(qAbs(join - joins.first()) <= 1);
 }
 
 void Form1Test::rendersEveryTab()

@@ -33,6 +33,7 @@ private slots:
     void cycleLandsOnTheDiagramLines_data();
     void cycleLandsOnTheDiagramLines();
     void rendersAtOneAndTwoTimesScaleOnce();
+    void qualityLabelsFollowTheLocale();
 };
 
 // The cycle lines of the window are laid at these twips; the drawn lines must lie under them.
@@ -68,6 +69,23 @@ void PhDiagramPictureTest::rendersAtOneAndTwoTimesScaleOnce()
         QCOMPARE(image.devicePixelRatio(), qreal(ratio));
         QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/ph_diagram_%1x.png").arg(ratio)));
     }
+}
+
+// The qualities are written as the cycle table writes its numbers, under
+// either locale, and the picture kept is the one drawn under the locale in force.
+void PhDiagramPictureTest::qualityLabelsFollowTheLocale()
+{
+    const QLocale original;
+    QImage previous;
+    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Spanish, QLocale::Spain)}) {
+        QLocale::setDefault(locale);
+        QCOMPARE(qualityTexts(), QStringLiteral("0.2 0.4 0.6 0.8").replace('.', locale.decimalPoint()).split(' '));
+        const QImage &kept = phDiagramPicture(1);
+        QCOMPARE(kept, renderPhDiagram(1));
+        QVERIFY(kept != previous);
+        previous = kept;
+    }
+    QLocale::setDefault(original);
 }
 
 QTEST_MAIN(PhDiagramPictureTest)

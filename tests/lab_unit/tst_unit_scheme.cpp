@@ -1,6 +1,8 @@
 #include "unit_scheme.h"
 
+#include "form1.h"
 #include "ianalogdisplayx.h"
+#include "ithermometerx.h"
 #include "surface.h"
 #include "twips.h"
 
@@ -21,6 +23,9 @@ private slots:
     void hoverHelpShowsWhereNoInstrumentCoversIt();
     void instrumentOverTheDrawingShowsItsOwnHelp_data();
     void instrumentOverTheDrawingShowsItsOwnHelp();
+    void wetBulbsSitInTheirWicks_data();
+    void wetBulbsSitInTheirWicks();
+    void outdoorWetBulbOnDataTabSitsInItsWick();
     void rendersAtOneAndTwoTimesScale();
 
 private:
@@ -56,6 +61,23 @@ std::optional<QPoint> uncoveredPoint(const Surface &picture4, const SurfaceItem 
                                  < (*best - box.center()).manhattanLength()))
                 best = QPoint(x, y);
     return best;
+}
+
+// The wick wraps the wet bulb, as on a psychrometer: the bulb's glass lies
+// within the wick; the dry bulb of the pair stands level with it.
+void checkBulbInWick(const SurfaceShape &wick, const iThermometerX &wet, const iThermometerX &dry)
+{
+    const QRectF wickBox = twips::rectF(wick.Left(), wick.Top(), wick.Width(), wick.Height())
+                               .translated(wick.surface()->innerOrigin());
+    const QRectF wetBulb = wet.bulbRect().translated(wet.pos());
+    const QRectF dryBulb = dry.bulbRect().translated(dry.pos());
+    const auto text = [](const QRectF &r) {
+        return QStringLiteral("(%1, %2)-(%3, %4)").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
+    };
+    QVERIFY2(wickBox.contains(wetBulb) && wetBulb.height() > wetBulb.width(),
+             qPrintable(text(wetBulb) + " not in " + text(wickBox)));
+    QCOMPARE(dryBulb.top(), wetBulb.top());
+    QCOMPARE(dryBulb.size(), wetBulb.size());
 }
 
 QString local(QString number)
@@ -149,6 +171,32 @@ void UnitSchemeTest::instrumentOverTheDrawingShowsItsOwnHelp()
 {
     QFETCH(QPointF, point);
     QTEST(toolTipAt(*m_picture4, twips::point(point.x(), point.y()) + m_picture4->innerOrigin()), "help");
+}
+
+void UnitSchemeTest::wetBulbsSitInTheirWicks_data()
+{
+    QTest::addColumn<int>("wick");
+    QTest::addColumn<int>("wet");
+    QTest::addColumn<int>("dry");
+    QTest::newRow("outdoor air") << 0 << 4 << 3;
+    QTest::newRow("after the steam") << 1 << 6 << 5;
+    QTest::newRow("after the preheater") << 2 << 8 << 7;
+    QTest::newRow("after the cooling coil") << 3 << 10 << 9;
+    QTest::newRow("after the reheater") << 4 << 12 << 11;
+}
+
+void UnitSchemeTest::wetBulbsSitInTheirWicks()
+{
+    QFETCH(int, wick);
+    QFETCH(int, wet);
+    QFETCH(int, dry);
+    checkBulbInWick(*m_controls.Shape8[size_t(wick)], *m_controls.ter[size_t(wet)], *m_controls.ter[size_t(dry)]);
+}
+
+void UnitSchemeTest::outdoorWetBulbOnDataTabSitsInItsWick()
+{
+    Form1 form;
+    checkBulbInWick(*form.Shape7, *form.iThermometerX2, *form.iThermometerX1);
 }
 
 void UnitSchemeTest::rendersAtOneAndTwoTimesScale()

@@ -37,6 +37,7 @@ private slots:
     void hasChartSizeAtEveryPixelRatio();
     void curvesLieWhereForwardConversionPlacesThem_data();
     void curvesLieWhereForwardConversionPlacesThem();
+    void numbersFollowTheLocale();
 };
 
 // Rendered once per device pixel ratio, so it stays sharp; the PNGs are kept for looking at.
@@ -79,6 +80,34 @@ void PsychChartPictureTest::curvesLieWhereForwardConversionPlacesThem()
     QFETCH(QRgb, colour);
     static const QImage image = chart::renderPsychrometricChart(kFine);
     QVERIFY(colourNear(image, T, W, colour));
+}
+
+// Under either locale the scales write their numbers as the read-out boxes
+// over the chart write theirs; the picture kept for a pixel ratio, and the
+// one a box shows, are the ones drawn under the locale in force.
+void PsychChartPictureTest::numbersFollowTheLocale()
+{
+    const QLocale original;
+    PictureCache box;
+    box.setRenderer(&chart::psychrometricChartPicture);
+    QImage previous;
+    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Spanish, QLocale::Spain)}) {
+        QLocale::setDefault(locale);
+        const QString point = locale.decimalPoint();
+        const QStringList humidity = chart::humidityRatioScaleTexts();
+        QCOMPARE(humidity.size(), 17);
+        QCOMPARE(humidity.first(), "0" + point + "004");
+        QCOMPARE(humidity.at(3), "0" + point + "010");
+        QCOMPARE(humidity.last(), "0" + point + "036");
+        QCOMPARE(chart::dryBulbScaleTexts(), QStringLiteral("0 2 4 6 8 12 16 20 24 28 32 36 40 44 48").split(' '));
+
+        const QImage &kept = chart::psychrometricChartPicture(1);
+        QCOMPARE(kept, chart::renderPsychrometricChart(1));
+        QCOMPARE(box.pixmap(1).toImage().constBits(), kept.constBits());
+        QVERIFY(kept != previous);
+        previous = kept;
+    }
+    QLocale::setDefault(original);
 }
 
 QTEST_MAIN(PsychChartPictureTest)

@@ -7,6 +7,7 @@
 #include "ithermometerx.h"
 #include "twips.h"
 #include "updown.h"
+#include "window_build.h"
 
 #include <QSignalSpy>
 #include <QtMath>
@@ -114,6 +115,9 @@ private slots:
     void rockerTogglesByClickAndSpace();
     void gaugeNumbersItsScaleLegibly_data();
     void gaugeNumbersItsScaleLegibly();
+    void scaleNumbersFollowTheLocaleWithoutGrouping();
+    void readOutKeepsItsWholeTextInsideItsBorder_data();
+    void readOutKeepsItsWholeTextInsideItsBorder();
     void displayWrittenWhileHiddenShowsWhenShown();
     void shownInstrumentPublishesItsLastValue();
     void sevenSegmentColourIsTheBackground();
@@ -317,6 +321,84 @@ void InstrumentsTest::gaugeNumbersItsScaleLegibly()
             QVERIFY(!box.intersects(numbers[j].box));
     }
     QTEST(texts, "numbers");
+}
+
+// Scale numbers are written like the boxes' numbers: the locale's decimal
+// separator, no group separator, no exponent; a scale drawn before the locale
+// changed is drawn again in the new notation.
+void InstrumentsTest::scaleNumbersFollowTheLocaleWithoutGrouping()
+{
+    const auto labelled = [] {
+        auto *column = thermometer(0, 5, 2, Qt::red);
+        column->setMajorTickCount(3);   // 0, 2.5, 5
+        column->setTickLabelsVisible(true);
+        column->resize(38, 85);
+        return std::unique_ptr<iThermometerX>(column);
+    };
+    const auto kept = labelled();
+    const QLocale original;
+    QImage previous;
+    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Spanish, QLocale::Spain)}) {
+        QLocale::setDefault(locale);
+        QCOMPARE(instrument::tickText(12000), QStringLiteral("12000"));
+        QCOMPARE(instrument::tickText(1e6), QStringLiteral("1000000"));
+        QCOMPARE(instrument::tickText(-2.5), localised("-2.5"));
+        QCOMPARE(instrument::tickText(0.1 + 0.2), localised("0.3"));
+        QCOMPARE(instrument::tickText(-1e-13), QStringLiteral("0"));
+        const QImage drawn = render(kept.get(), 2);
+        QCOMPARE(drawn, render(labelled().get(), 2));
+        QVERIFY(drawn != previous);
+        previous = drawn;
+    }
+    QLocale::setDefault(original);
+}
+
+void InstrumentsTest::readOutKeepsItsWholeTextInsideItsBorder_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("value");
+    // The scheme's read-outs with their longest usual texts, and one far too long.
+    QTest::newRow("manometer") << twips::size(870, 255) << " mmca" << 2 << 3.174603;
+    QTest::newRow("condensate") << twips::size(810, 270) << " kg/h" << 3 << 0.137057;
+    QTest::newRow("refrigerant flow") << twips::size(765, 285) << " g/s" << 2 << 10.5;
+    QTest::newRow("wet bulb") << twips::size(405, 255) << "" << 1 << -12.25;
+    QTest::newRow("nonsense typed in") << twips::size(435, 255) << "" << 1 << 123456789.0;
+}
+
+// Drawn at any device pixel ratio the text stays whole inside the border,
+// with a device pixel free before the edge where a letter would be cut.
+void InstrumentsTest::readOutKeepsItsWholeTextInsideItsBorder()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, unit);
+    QFETCH(int, decimals);
+    QFETCH(double, value);
+    iAnalogDisplayX display;
+    display.setFont(winbuild::windowFont());
+    display.resize(size);
+    display.setUnitText(unit);
+    display.setPrecision(decimals);
+    display.setAlignment(Qt::AlignLeft);
+    display.setTextColor(Qt::black);
+    display.setValue(value);
+    for (const double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        const QImage image = render(&display, scale);
+        // Ink: anything darker than the white window, inside the lowered border.
+        int left = image.width(), right = -1;
+        for (int y = qCeil(scale); y < image.height() - qCeil(scale); ++y)
+            for (int x = qCeil(scale); x < image.width() - qCeil(scale); ++x)
+                if (qGray(image.pixel(x, y)) < 200) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        const QString where = QStringLiteral("%1 at %2x: ink %3..%4 of %5").arg(display.text()).arg(scale)
+                                  .arg(left).arg(right).arg(image.width());
+        QVERIFY2(right >= 0, qPrintable(where));
+        // The border and one logical pixel of padding on each side are kept clear.
+        QVERIFY2(left >= qRound(2 * scale) && right < qRound((size.width() - 2) * scale) - 1, qPrintable(where));
+    }
 }
 
 // It then looks as if the number had been written while it was shown.
