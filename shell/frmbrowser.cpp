@@ -1,5 +1,6 @@
 #include "frmbrowser.h"
 
+#include "application.h"
 #include "twips.h"
 #include "web_browser.h"
 #include "window_build.h"
@@ -55,7 +56,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
     setFont(winbuild::windowFont());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -91,7 +92,7 @@ void frmBrowser::buildToolBar()
         action->setToolTip(QString::fromUtf8(button.toolTip));
         QWidget *face = tbToolBar->widgetForAction(action);
         if (button.picture) {
-            action->setIcon(QIcon(QStringLiteral(":/browser/%1.svg").arg(QLatin1String(button.picture))));
+            action->setIcon(app::sharedIcon(QStringLiteral(":/browser/%1.svg").arg(QLatin1String(button.picture))));
             face->setFixedSize(31, 30);
         } else {
             // No picture: the button shows its tooltip's word.
