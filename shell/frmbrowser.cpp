@@ -128,7 +128,7 @@ void frmBrowser::buildAddressStrip()
 void frmBrowser::connectHandlers()
 {
     connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
-    cboAddress->lineEdit()->installEventFilter(this);
+    cboAddress->installEventFilter(this);
     connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
     connect(brwWebBrowser, &WebBrowser::downloadComplete, this,
             &frmBrowser::brwWebBrowser_DownloadComplete);
@@ -150,10 +150,12 @@ void frmBrowser::resizeEvent(QResizeEvent *event)
 }
 
 // Enter in the address box is taken here, as the box's key press, before the
-// combo box would treat it as a pick from its list.
+// combo box would treat it as a pick from its list. The keys come to the
+// combo box itself, which has the focus for its text box and hands the keys
+// on to it directly, past any filter there.
 bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != cboAddress->lineEdit() || event->type() != QEvent::KeyPress)
+    if (watched != cboAddress || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
