@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-translations-l10n   # Qt's own Spanish texts: standard buttons, context menus
   libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth

@@ -9,6 +9,12 @@
 #include "single_instance.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QHash>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace app {
 
@@ -20,6 +26,40 @@ QString title()
 QString version()
 {
     return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+}
+
+bool loadStandardTexts()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+QHash<QString, QIcon> &icons()
+{
+    static QHash<QString, QIcon> made;
+    return made;
+}
+
+} // namespace
+
+const QIcon &sharedIcon(const QString &resourcePath)
+{
+    auto found = icons().find(resourcePath);
+    if (found == icons().end()) {
+        // Let go with the application, while the icon engines can still clean up.
+        if (icons().isEmpty())
+            qAddPostRoutine([] { icons().clear(); });
+        found = icons().insert(resourcePath, QIcon(resourcePath));
+    }
+    return *found;
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Form1;
+class QIcon;
 
 // The program's version record and title, as every window shows them.
 namespace app {
@@ -15,6 +16,17 @@ constexpr int kRevision = 12;
 QString title();
 // "2.1.12": major, minor and revision as plain decimal integers.
 QString version();
+
+// Loads Qt's own Spanish texts (standard buttons, the context menus of text
+// boxes and pages), whatever the machine's locale: the whole interface is
+// Spanish. False when Qt's translations are not installed; the standard
+// texts then stay English.
+bool loadStandardTexts();
+
+// The picture at `resourcePath` as an icon, one for the whole run. Every icon
+// keeps its renderings in Qt's shared pixmap cache under a key of its own, so
+// icons made afresh for each window opened would pile up there.
+const QIcon &sharedIcon(const QString &resourcePath);
 
 } // namespace app
 

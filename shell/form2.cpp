@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "application.h"
 #include "classic_frame.h"
 #include "surface.h"
 #include "teaching_window.h"
@@ -113,7 +114,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(" Procesos en un Tramblor verano - invierno"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
     Form2Client = teaching::addClientSurface(*this, QStringLiteral("Form2Client"), kClientWidth, kClientHeight);
     buildPicture();
     buildLabels();

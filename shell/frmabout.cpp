@@ -15,7 +15,8 @@ namespace {
 
 constexpr double kClientWidth = 5940;
 constexpr double kClientHeight = 3555;
-constexpr int kIconPixels = 32;
+// The icon's box, in twips: a 32-pixel picture and a 2-pixel border around it.
+constexpr double kIconBox = 540;
 
 } // namespace
 
@@ -23,8 +24,12 @@ frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    // A tool window stays out of the taskbar, but Qt does not count it among
+    // the windows that keep the program running; this one counts like any
+    // other, so the program ends only when its last window has closed.
+    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QStringLiteral(" Acerca de MiApl"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
     setFont(windowFont());
     setFixedSize(twips::size(kClientWidth, kClientHeight));
 
@@ -40,10 +45,10 @@ frmAbout::frmAbout(QWidget *parent)
 
 void frmAbout::buildControls(Surface *client)
 {
-    picIcon = new Surface(client);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    // A picture box sized to its 32-pixel icon: the icon within its sunken border.
+    picIcon = addControl<Surface>(client, QStringLiteral("picIcon"), 240, 240, kIconBox, kIconBox);
+    picIcon->setBorder(true);
     picIcon->setPictureFromSvg(QStringLiteral(":/icons/app.svg"));
-    picIcon->setGeometry(QRect(twips::point(240, 240), QSize(kIconPixels, kIconPixels)));
 
     // Back to front: the engraved separator's light line, its dark line, the labels.
     Line1[0] = client->addLine(indexed("Line1", 0), 165, 2100, 5714, 2100);
@@ -65,6 +70,9 @@ void frmAbout::buildControls(Surface *client)
     cmdOK->setDefault(true);
     cmdSysInfo = addCommandButton(client, QStringLiteral("cmdSysInfo"), QStringLiteral("&Info. del sistema..."), 4320,
                                   3075, 1485, 345);
+    // A pixel smaller than the other captions, so that this long one keeps
+    // clear of its button's edges.
+    cmdSysInfo->setFont(condensedFont(10));
     cmdOK->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "frmbrowser.h"
 
+#include "application.h"
 #include "twips.h"
 #include "web_browser.h"
 #include "window_build.h"
@@ -55,7 +56,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
     setFont(winbuild::windowFont());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -91,7 +92,7 @@ void frmBrowser::buildToolBar()
         action->setToolTip(QString::fromUtf8(button.toolTip));
         QWidget *face = tbToolBar->widgetForAction(action);
         if (button.picture) {
-            action->setIcon(QIcon(QStringLiteral(":/browser/%1.svg").arg(QLatin1String(button.picture))));
+            action->setIcon(app::sharedIcon(QStringLiteral(":/browser/%1.svg").arg(QLatin1String(button.picture))));
             face->setFixedSize(31, 30);
         } else {
             // No picture: the button shows its tooltip's word.
@@ -127,7 +128,7 @@ void frmBrowser::buildAddressStrip()
 void frmBrowser::connectHandlers()
 {
     connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
-    cboAddress->lineEdit()->installEventFilter(this);
+    cboAddress->installEventFilter(this);
     connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
     connect(brwWebBrowser, &WebBrowser::downloadComplete, this,
             &frmBrowser::brwWebBrowser_DownloadComplete);
@@ -149,10 +150,12 @@ void frmBrowser::resizeEvent(QResizeEvent *event)
 }
 
 // Enter in the address box is taken here, as the box's key press, before the
-// combo box would treat it as a pick from its list.
+// combo box would treat it as a pick from its list. The keys come to the
+// combo box itself, which has the focus for its text box and hands the keys
+// on to it directly, past any filter there.
 bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != cboAddress->lineEdit() || event->type() != QEvent::KeyPress)
+    if (watched != cboAddress || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

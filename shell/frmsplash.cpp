@@ -60,7 +60,7 @@ frmSplash::frmSplash(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/splash.svg")));
+    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/splash.svg")));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kDarkBlue);
     setPalette(colours);

@@ -71,8 +71,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(app::title());
     QApplication::setApplicationVersion(app::version());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QApplication::setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
     QApplication::setFont(winbuild::windowFont());
+    app::loadStandardTexts();
 
     // The main window is built when the splash hands over to it.
     std::unique_ptr<Form1> form1;

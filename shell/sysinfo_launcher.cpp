@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QWindow>
 
 namespace sysinfo {
 
@@ -124,7 +125,15 @@ bool startProgramDetached(const QString &path)
 
 void showPlainMessage(QWidget *parent, const QString &prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, app::title(), prompt, QMessageBox::Ok, parent);
+    // Owned here, not by `parent`: a window deleted while the box runs would
+    // delete its children, the box among them, under exec(). The box stands
+    // over that window all the same, and blocks the whole program.
+    QMessageBox box(QMessageBox::NoIcon, app::title(), prompt, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    if (parent) {
+        box.winId();
+        box.windowHandle()->setTransientParent(parent->window()->windowHandle());
+    }
     box.exec();
 }
 

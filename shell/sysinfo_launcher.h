@@ -22,8 +22,9 @@ bool findOrdinaryFile(const QString &path);
 // Starts the program `path` as a separate process, without waiting for it;
 // false when it could not be started.
 bool startProgramDetached(const QString &path);
-// A message box over `parent`: the prompt, the application title as its
-// caption, an OK button only and no icon. Returns when the user closes it.
+// A message box over `parent` (not owned by it): the prompt, the application
+// title as its caption, an OK button only and no icon. Returns when the user
+// closes it, even if `parent` is deleted meanwhile.
 void showPlainMessage(QWidget *parent, const QString &prompt);
 
 // The system services the launcher uses: this computer's by default; each can

@@ -1,13 +1,21 @@
 #include "web_browser.h"
 
+#include "local_file.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeDatabase>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace {
 
@@ -16,49 +24,100 @@ namespace {
 const QString kProgramFolder = QStringLiteral("C:/Archivos de programa/Vorbelia/");
 const QString kHelpPath = QStringLiteral("/help/");
 const QString kErrorTemplate = QStringLiteral(":/browser/error.htm");
-// Larger files are not read: a help browser has no use for them.
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+// The most of a page, a text or a style sheet that is read and shown: far
+// more than any help page, and still laid out in a few milliseconds.
+constexpr qint64 kPageLimit = 64 * 1024;
+// The longest paragraph laid out in one piece.
+constexpr int kLongestParagraph = 1000;
+// Pictures in pages: the largest file read, and the most pixels decoded.
+constexpr qint64 kPictureLimit = 4 * 1024 * 1024;
+constexpr qint64 kMostPicturePixels = 2048 * 2048;
+// The first block of a file, where binary content shows by a NUL byte.
+constexpr int kFirstBlock = 4096;
 
-// What reading an address gave: the page's bytes, or why there are none.
+// What reading an address gave: its first bytes, or why there are none.
 struct Fetched
 {
     QByteArray data;
     QString failure;
+    bool truncated = false;   // the file goes on past what was read
+    QString path;             // the file read, for telling its type
 };
 
-Fetched readFile(const QString &path)
+Fetched readFile(const QString &path, qint64 limit)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {{}, QStringLiteral("No se encuentra el archivo.")};
-    if (!info.isFile())
-        return {{}, QStringLiteral("La dirección no corresponde a un archivo.")};
-    if (info.size() > kLargestFile)
-        return {{}, QStringLiteral("El archivo es demasiado grande para mostrarlo.")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("No se puede leer el archivo.")};
-    return {file.readAll(), {}};
+    localfile::Contents contents = localfile::read(path, limit);
+    switch (contents.outcome) {
+    case localfile::Outcome::Read:
+        break;
+    case localfile::Outcome::Missing:
+        return {{}, QStringLiteral("No se encuentra el archivo."), false, path};
+    case localfile::Outcome::NotAFile:
+        return {{}, QStringLiteral("La dirección no corresponde a un archivo."), false, path};
+    case localfile::Outcome::Unreadable:
+        return {{}, QStringLiteral("No se puede leer el archivo."), false, path};
+    }
+    return {std::move(contents.data), {}, contents.truncated, path};
 }
 
-Fetched fetch(const QUrl &url)
+Fetched fetch(const QUrl &url, qint64 limit)
 {
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("qrc"))
-        return readFile(QLatin1Char(':') + url.path());
+        return readFile(QLatin1Char(':') + url.path(), limit);
     if (url.isLocalFile())
-        return readFile(url.toLocalFile());
+        return readFile(url.toLocalFile(), limit);
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")
         || scheme == QLatin1String("ftp"))
         return {{}, QStringLiteral("Este programa no tiene acceso a Internet: las direcciones "
-                                   "web no se pueden abrir desde su ayuda.")};
-    return {{}, QStringLiteral("El explorador no sabe abrir direcciones de este tipo.")};
+                                   "web no se pueden abrir desde su ayuda."), false, {}};
+    return {{}, QStringLiteral("El explorador no sabe abrir direcciones de este tipo."), false, {}};
+}
+
+// Whether the bytes read from `path` are a text or a page, not a picture, a
+// program or other binary content: no NUL byte in the first block, and a type
+// (told by name and content) that is a kind of text.
+bool isText(const QString &path, const QByteArray &data)
+{
+    const QByteArray firstBlock = data.left(kFirstBlock);
+    if (firstBlock.contains('\0'))
+        return false;
+    if (data.isEmpty())
+        return true;
+    const QMimeDatabase types;
+    const QMimeType text = types.mimeTypeForName(QStringLiteral("text/plain"));
+    // Without a type database the NUL test alone decides.
+    return !text.isValid() || types.mimeTypeForFileNameAndData(path, firstBlock).inherits(text.name());
+}
+
+// A page, a text or a style sheet: its bytes when it can be shown as text.
+Fetched fetchText(const QUrl &url)
+{
+    Fetched fetched = fetch(url, kPageLimit);
+    if (fetched.failure.isEmpty() && !isText(fetched.path, fetched.data))
+        fetched = {{}, QStringLiteral("El archivo no es una página ni un texto, y el explorador "
+                                      "no puede mostrarlo."), false, fetched.path};
+    return fetched;
+}
+
+// A picture of a page; a null image for one that is missing, too large or unreadable.
+QImage fetchPicture(const QUrl &url)
+{
+    Fetched fetched = fetch(url, kPictureLimit);
+    if (!fetched.failure.isEmpty() || fetched.truncated)
+        return {};
+    QBuffer buffer(&fetched.data);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isEmpty() || qint64(size.width()) * size.height() > kMostPicturePixels)
+        return {};
+    return reader.read();
 }
 
 // The browser's own page for an address it cannot show.
 QString errorPage(const QString &address, const QString &reason)
 {
-    QString page = QString::fromUtf8(readFile(kErrorTemplate).data);
+    QString page = QString::fromUtf8(readFile(kErrorTemplate, kPageLimit).data);
     page.replace(QLatin1String("{title}"), WebBrowser::errorPageTitle().toHtmlEscaped());
     page.replace(QLatin1String("{address}"), address.toHtmlEscaped());
     page.replace(QLatin1String("{reason}"), reason.toHtmlEscaped());
@@ -100,10 +159,81 @@ QString addressForUrl(const QUrl &url)
     return url.toString();
 }
 
+// The browser's view. What a page refers to (pictures, style sheets) is read
+// here, through the same bounded reads as the pages; the text widget's own
+// loader would read a file to its end, however long.
+class PageView : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        // Data held in the address itself is the document's own affair.
+        if (name.scheme() == QLatin1String("data"))
+            return {};
+        // Never an empty answer: the document would then read the file itself.
+        switch (type) {
+        case QTextDocument::ImageResource:
+            return fetchPicture(name);
+        case QTextDocument::StyleSheetResource: {
+            const Fetched fetched = fetchText(name);
+            return fetched.failure.isEmpty() ? QString::fromUtf8(fetched.data) : QString();
+        }
+        default:
+            return QByteArray();
+        }
+    }
+};
+
+// Breaks every paragraph longer than kLongestParagraph characters into
+// paragraphs of at most that length, at a blank where there is one. The view
+// lays out a paragraph in one piece, and a long one without blanks takes it
+// seconds.
+void breakLongParagraphs(QTextDocument *document)
+{
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document->lastBlock(); block.isValid(); block = block.previous()) {
+        if (block.length() <= kLongestParagraph)
+            continue;
+        const QString text = block.text();
+        std::vector<int> cuts;
+        for (int start = 0; text.size() - start > kLongestParagraph; start = cuts.back()) {
+            int cut = int(text.lastIndexOf(QLatin1Char(' '), start + kLongestParagraph - 1)) + 1;
+            if (cut <= start) {
+                cut = start + kLongestParagraph;
+                if (text.at(cut).isLowSurrogate())
+                    --cut;
+            }
+            cuts.push_back(cut);
+        }
+        // From the last cut back, so that the earlier positions hold.
+        for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut) {
+            cursor.setPosition(block.position() + *cut);
+            cursor.insertBlock();
+        }
+    }
+    cursor.endEditBlock();
+}
+
+// Puts the notice that a page is shown cut at its top.
+void insertCutNotice(QTextDocument *document)
+{
+    QTextCursor cursor(document);
+    cursor.insertBlock();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.setBlockFormat(QTextBlockFormat());
+    QTextCharFormat notice;
+    notice.setFontWeight(QFont::Bold);
+    notice.setForeground(QColor(0xa3, 0x23, 0x1d));
+    cursor.insertText(WebBrowser::cutNotice(), notice);
+}
+
 } // namespace
 
 WebBrowser::WebBrowser(QWidget *parent)
-    : QWidget(parent), m_view(new QTextBrowser(this))
+    : QWidget(parent), m_view(new PageView(this))
 {
     m_view->setObjectName(QStringLiteral("page"));
     // Links are followed here, so that every address goes through navigation.
@@ -138,6 +268,12 @@ QString WebBrowser::searchPage()
 QString WebBrowser::errorPageTitle()
 {
     return QStringLiteral("No se puede mostrar la página");
+}
+
+QString WebBrowser::cutNotice()
+{
+    return QStringLiteral("Este archivo es demasiado largo para mostrarlo entero: "
+                          "se muestran solo sus primeros %1 KB.").arg(kPageLimit / 1024);
 }
 
 bool WebBrowser::navigate(const QString &address)
@@ -221,20 +357,29 @@ void WebBrowser::startLoad(const Load &load)
 void WebBrowser::finishLoad()
 {
     const Load load = m_pending;
-    const Fetched fetched = fetch(load.url);
+    const Fetched fetched = fetchText(load.url);
     const QString text = fetched.failure.isEmpty()
         ? QStringDecoder::decoderForHtml(fetched.data).decode(fetched.data)
         : errorPage(addressForUrl(load.url), fetched.failure);
 
-    QTextDocument *document = m_view->document();
-    document->clear();
-    document->setMetaInformation(QTextDocument::DocumentTitle, QString());
+    // The page is made whole and trimmed before the view lays any of it out.
+    auto *document = new QTextDocument(m_view);
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(m_view->font());
     // Pictures and style sheets of the page are found relative to it.
     document->setBaseUrl(load.url);
     if (Qt::mightBeRichText(text))
-        m_view->setHtml(text);
+        document->setHtml(text);
     else
-        m_view->setPlainText(text);
+        document->setPlainText(text);
+    breakLongParagraphs(document);
+    if (fetched.truncated)
+        insertCutNotice(document);
+    // The view deletes only the document it made itself; the pages are ours.
+    const QPointer<QTextDocument> shown = m_view->document();
+    m_view->setDocument(document);
+    if (shown && shown->parent() == m_view)
+        delete shown;
     if (load.url.hasFragment())
         m_view->scrollToAnchor(load.url.fragment());
 

@@ -20,7 +20,10 @@ class QTextBrowser;
 // - links inside a page are relative to that page;
 // - Internet addresses (http:, https:, or a bare host name) cannot be reached:
 //   the program has no network access, so the browser shows its own error page,
-//   as it does for a missing file.
+//   as it does for a missing file, for what is not a regular file (a folder,
+//   a device, a FIFO) and for content that is neither a text nor a page;
+// - a page or text is read and shown up to a limit, with a notice at its top
+//   when it is longer; pictures in pages are read with a limit too.
 //
 // A load takes a short moment (kLoadTime): busy() is true from a navigation
 // until the page is shown, and downloadComplete() is emitted when a load ends,
@@ -42,6 +45,9 @@ public:
     static QString searchPage();
     // Title of the page shown when an address cannot be displayed.
     static QString errorPageTitle();
+    // The line at the top of a page or text too long to show whole, which
+    // is shown cut.
+    static QString cutNotice();
 
     // Each returns false (and changes nothing) when there is nothing to do:
     // an empty address, no page behind or ahead, no page to reload.

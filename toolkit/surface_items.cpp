@@ -339,7 +339,8 @@ void SurfaceLabel::paint(QPainter &painter, qreal) const
     if (!m_transparent)
         painter.fillRect(r, m_backColor);
     if (m_border) {
-        painter.setPen(QPen(m_foreColor, 1));
+        // A single-line border is black, whatever the caption's colour.
+        painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r.adjusted(0, 0, -1, -1));
     }

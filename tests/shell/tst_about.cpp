@@ -1,9 +1,13 @@
+#include "application.h"
 #include "frmabout.h"
 #include "surface.h"
 #include "sysinfo_launcher.h"
+#include "twips.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 
 using namespace registry;
@@ -48,13 +52,82 @@ class AboutTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void loadWritesTitleAndVersion();
+    void unavailableMessageReadsSpanishAndOutlivesItsWindow();
+    void iconBoxAndButtonCaptionsAsDesigned();
     void closesOnAceptarEnterAndEsc();
     void readsKeyValuesByType_data();
     void readsKeyValuesByType();
     void startsSystemInformation_data();
     void startsSystemInformation();
 };
+
+// Qt's standard texts in Spanish, loaded as the program loads them.
+void AboutTest::initTestCase()
+{
+    QVERIFY2(app::loadStandardTexts(), "Qt's Spanish translations (qt6-translations-l10n) are missing");
+}
+
+// The message stands over the About window without being owned by it: the
+// window may go while the message is open, and the message still closes
+// normally. Its one button reads Spanish.
+void AboutTest::unavailableMessageReadsSpanishAndOutlivesItsWindow()
+{
+    QPointer<frmAbout> about = new frmAbout;
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QString button;
+    QTimer::singleShot(0, about, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->text(), kUnavailable);
+        QCOMPARE(box->windowHandle()->transientParent(), about->windowHandle());
+        button = box->button(QMessageBox::Ok)->text();
+        delete about;
+        QTimer::singleShot(0, box->button(QMessageBox::Ok), &QPushButton::click);
+    });
+    sysinfo::showPlainMessage(about, kUnavailable);
+    QVERIFY(about.isNull());
+    QCOMPARE(button, QStringLiteral("Aceptar"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+// The icon stands in its bordered box of 540 x 540 twips; each button's
+// caption keeps clear of the button's edges, on a screen of 1 and of 2
+// device pixels to the pixel.
+void AboutTest::iconBoxAndButtonCaptionsAsDesigned()
+{
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.picIcon->geometry(), twips::rect(240, 240, 540, 540));
+    QVERIFY(about.picIcon->hasBorder());
+
+    for (QPushButton *button : {about.cmdOK, about.cmdSysInfo}) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            QImage face(button->size() * ratio, QImage::Format_RGB32);
+            face.setDevicePixelRatio(ratio);
+            face.fill(Qt::white);
+            button->render(&face);
+            // The caption's ink: the dark pixels of the middle half of its
+            // height, inside the button's frame (2 pixels, 3 for the default button).
+            const int frame = int(3 * ratio);
+            int left = face.width(), right = -1;
+            for (int y = face.height() / 4; y < face.height() * 3 / 4; ++y) {
+                for (int x = frame; x < face.width() - frame; ++x) {
+                    if (qGray(face.pixel(x, y)) < 100) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            }
+            const qreal margin = std::min(left, face.width() - 1 - right) / ratio;
+            QVERIFY2(right >= 0 && margin >= 6, qPrintable(QStringLiteral("%1 at %2x: %3 pixels clear")
+                                                                .arg(button->objectName()).arg(ratio).arg(margin)));
+        }
+    }
+}
 
 void AboutTest::loadWritesTitleAndVersion()
 {

@@ -41,6 +41,7 @@ private slots:
     void hotSpotWritesItsTextUnderThePointer();
     void helpTextStaysUntilAnotherReplacesIt();
     void closeButtonClosesOnlyItsWindow();
+    void helpLineHasBlackSingleBorder();
 };
 
 void TeachingWindowsTest::hotSpotWritesItsTextUnderThePointer_data()
@@ -103,6 +104,18 @@ void TeachingWindowsTest::closeButtonClosesOnlyItsWindow()
     QTest::mouseClick(form2->Command1, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form2.isNull() && mainWindow.isVisible());
+}
+
+// The help line's text is dark blue, its single-line border black.
+void TeachingWindowsTest::helpLineHasBlackSingleBorder()
+{
+    ShownScheme scheme;
+    const QImage shown = scheme.form.Form3Client->grab().toImage();
+    const QRect line = twips::rect(330, 7020, 8325, 525).translated(scheme.form.Form3Client->innerOrigin());
+    for (const QPoint edge : {QPoint(line.center().x(), line.top()), QPoint(line.left(), line.center().y()),
+                              QPoint(line.center().x(), line.bottom()), QPoint(line.right(), line.center().y())})
+        QCOMPARE(shown.pixelColor(edge), QColor(Qt::black));
+    QCOMPARE(scheme.form.Label1->foreColor(), QColor(0, 0, 128));
 }
 
 QTEST_MAIN(TeachingWindowsTest)

@@ -1,17 +1,25 @@
+#include "application.h"
 #include "frmbrowser.h"
 #include "twips.h"
 #include "web_browser.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
+
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,19 +41,57 @@ void clickButton(frmBrowser &form, const char *key)
     QTest::mouseClick(form.tbToolBar->widgetForAction(action), Qt::LeftButton);
 }
 
+// Keys go where the keyboard sends them: to the focus widget, the combo box
+// when its text box has the focus.
 void typeAddress(frmBrowser &form, const QString &address, Qt::Key enter = Qt::Key_Return)
 {
-    QLineEdit *edit = form.cboAddress->lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, address);
+    form.cboAddress->lineEdit()->clear();
+    form.cboAddress->setFocus();
+    QTest::keyClicks(form.cboAddress, address);
     if (enter != Qt::Key_unknown)
-        QTest::keyClick(edit, enter);
+        QTest::keyClick(form.cboAddress, enter);
 }
 
 bool settled(frmBrowser &form)
 {
     return QTest::qWaitFor([&] { return !form.timTimer->isActive() && !form.brwWebBrowser->busy(); });
 }
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(data), qint64(data.size()));
+}
+
+// The longest time the event loop went without a turn while this lives.
+class LoopWatch
+{
+public:
+    LoopWatch()
+    {
+        m_tick.setTimerType(Qt::PreciseTimer);
+        m_tick.setInterval(1);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] { m_longest = std::max(m_longest, m_clock.restart()); });
+        m_clock.start();
+        m_tick.start();
+    }
+    qint64 longest() const { return std::max(m_longest, m_clock.elapsed()); }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+// How the browser must answer an address.
+enum class Shows { ErrorPage, Text, CutText };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Shows)
+
+namespace {
 
 } // namespace
 
@@ -54,6 +100,7 @@ class FrmBrowserTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -64,13 +111,27 @@ private slots:
     void closeButtonClosesOnlyTheBrowser();
     void linksBackAndForward();
     void unreachableAddressesShowErrorPage();
+    void anyAddressLeavesTheWindowsResponsive_data();
+    void anyAddressLeavesTheWindowsResponsive();
+    void picturesAndStyleSheetsOfPagesAreReadBounded();
+    void closedBrowserGivesBackItsMemory();
+    void contextMenusReadSpanish();
     void browserAreaFollowsWindowSize();
     void tinyWindowDoesNotBreakBrowserArea();
 
 private:
+    // Makes what an address row of anyAddressLeavesTheWindowsResponsive names.
+    QString makeAddress(const QString &kind);
+
     QPointer<frmBrowser> m_form;
     QTemporaryDir m_dir;
 };
+
+// Qt's standard texts in Spanish, loaded as the program loads them.
+void FrmBrowserTest::initTestCase()
+{
+    QVERIFY2(app::loadStandardTexts(), "Qt's Spanish translations (qt6-translations-l10n) are missing");
+}
 
 // Every test but the first starts with the window shown on its start page.
 void FrmBrowserTest::init()
@@ -109,7 +170,7 @@ void FrmBrowserTest::enterNavigatesTypingAloneDoesNot()
         QTest::qWait(60);
         QVERIFY(!m_form->timTimer->isActive());
         QCOMPARE(m_form->windowTitle(), shown);
-        QTest::keyClick(m_form->cboAddress->lineEdit(), enter);
+        QTest::keyClick(m_form->cboAddress, enter);
         shown = page;
         QTRY_COMPARE(m_form->windowTitle(), shown);
         QCOMPARE(m_form->cboAddress->count(), 0);   // what was typed is not listed
@@ -182,6 +243,178 @@ void FrmBrowserTest::unreachableAddressesShowErrorPage()
         clickButton(*m_form, "Back");
         QVERIFY(settled(*m_form));
         QCOMPARE(m_form->windowTitle(), kStartTitle);
+    }
+}
+
+QString FrmBrowserTest::makeAddress(const QString &kind)
+{
+    if (kind.startsWith(QLatin1Char('/')))
+        return kind;
+    const QString path = m_dir.filePath(kind);
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+    if (kind == QLatin1String("folder"))
+        return m_dir.path();
+    if (kind == QLatin1String("sparse.txt")) {   // 64 GB of nothing, as a text
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("Sin nada\n") && file.resize(qint64(64) << 30)
+            ? path : QString();
+    }
+    if (kind == QLatin1String("unreadable.htm")) {
+        writePage(path, kind);
+        QFile::setPermissions(path, {});
+        return path;
+    }
+    if (kind == QLatin1String("binary.htm")) {   // 7 MB of random bytes
+        QByteArray bytes(7 << 20, Qt::Uninitialized);
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        writeFile(path, bytes);
+    } else if (kind == QLatin1String("manual.pdf")) {   // no NUL, but not a text
+        writeFile(path, "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj << /Type /Catalog >> endobj\n");
+    } else if (kind == QLatin1String("long.txt")) {   // 15 MB of lines
+        QByteArray line = QByteArrayLiteral("Temperatura seca 25,0 °C; húmeda 18,0 °C; presión 1013 mbar.\n");
+        writeFile(path, line.repeated((15 << 20) / line.size()));
+    } else if (kind == QLatin1String("long.htm")) {   // 15 MB of paragraphs
+        QByteArray paragraph = QByteArrayLiteral("<p>El aire pasa por el <b>precalentador</b> y la batería.</p>\n");
+        writeFile(path, "<html><head><title>Larga</title></head><body>"
+                        + paragraph.repeated((15 << 20) / paragraph.size()));
+    } else if (kind == QLatin1String("paragraph.txt")) {   // 4 MB of words without a line break
+        writeFile(path, QByteArray("palabra ").repeated(1 << 19));
+    } else if (kind == QLatin1String("one line.txt")) {   // 2 MB without a line break
+        writeFile(path, QByteArray(2 << 20, 'x'));
+    }
+    return path;
+}
+
+void FrmBrowserTest::anyAddressLeavesTheWindowsResponsive_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<Shows>("shows");
+    QTest::newRow("/dev/zero") << "/dev/zero" << Shows::ErrorPage;
+    QTest::newRow("/dev/urandom") << "/dev/urandom" << Shows::ErrorPage;
+    QTest::newRow("/proc pagemap, size 0") << "/proc/self/pagemap" << Shows::ErrorPage;
+    QTest::newRow("/proc status, a text of size 0") << "/proc/self/status" << Shows::Text;
+    QTest::newRow("/proc mem, unreadable") << "/proc/self/mem" << Shows::ErrorPage;
+    QTest::newRow("FIFO without writer") << "fifo" << Shows::ErrorPage;
+    QTest::newRow("folder") << "folder" << Shows::ErrorPage;
+    QTest::newRow("file without read rights") << "unreadable.htm" << Shows::ErrorPage;
+    QTest::newRow("huge sparse file") << "sparse.txt" << Shows::ErrorPage;
+    QTest::newRow("7 MB binary") << "binary.htm" << Shows::ErrorPage;
+    QTest::newRow("not a text by type") << "manual.pdf" << Shows::ErrorPage;
+    QTest::newRow("15 MB text") << "long.txt" << Shows::CutText;
+    QTest::newRow("15 MB page") << "long.htm" << Shows::CutText;
+    QTest::newRow("2 MB on one line") << "one line.txt" << Shows::CutText;
+    QTest::newRow("a paragraph of 4 MB") << "paragraph.txt" << Shows::CutText;
+}
+
+// Whatever the address, the program lives, the event loop turns within
+// 0.1 s (while the page loads, when the user goes to its end and back from
+// it) and the browser shows the page, cut with its notice, or its error page.
+void FrmBrowserTest::anyAddressLeavesTheWindowsResponsive()
+{
+    QFETCH(QString, kind);
+    QFETCH(Shows, shows);
+    if (kind == QLatin1String("unreadable.htm") && ::geteuid() == 0)
+        QSKIP("every file is readable to the superuser (the row of /proc/self/mem stands for it)");
+    const QString address = makeAddress(kind);
+    QVERIFY(!address.isEmpty());
+    QTextBrowser *view = m_form->brwWebBrowser->view();
+    {
+        LoopWatch watch;
+        typeAddress(*m_form, address);
+        QVERIFY(settled(*m_form));
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QTest::qWait(20);
+        QVERIFY2(watch.longest() < 100, qPrintable(QString::number(watch.longest())));
+    }
+    const QString text = view->document()->toPlainText();
+    QCOMPARE(m_form->windowTitle() == WebBrowser::errorPageTitle(), shows == Shows::ErrorPage);
+    QCOMPARE(text.startsWith(WebBrowser::cutNotice()), shows == Shows::CutText);
+    if (shows == Shows::ErrorPage)
+        QVERIFY(text.contains(address));
+    {
+        LoopWatch watch;
+        clickButton(*m_form, "Back");
+        QVERIFY(settled(*m_form));
+        QTest::qWait(20);
+        QVERIFY2(watch.longest() < 100, qPrintable(QString::number(watch.longest())));
+    }
+    QCOMPARE(m_form->windowTitle(), kStartTitle);
+}
+
+// A page's pictures and style sheets take the same bounded reads as pages:
+// a device, a /proc file or a FIFO among them neither ends nor stops the program.
+void FrmBrowserTest::picturesAndStyleSheetsOfPagesAreReadBounded()
+{
+    const QString fifo = makeAddress(QStringLiteral("fifo"));
+    const QString page = m_dir.filePath(QStringLiteral("dibujos.htm"));
+    QByteArray html = "<html><head><title>Dibujos</title>"
+                      "<link rel=\"stylesheet\" href=\"file:///dev/zero\"></head><body>";
+    for (const QString &picture : {QStringLiteral("file:///dev/zero"), QStringLiteral("/proc/self/pagemap"),
+                                   QStringLiteral("/dev/urandom"), QUrl::fromLocalFile(fifo).toString(),
+                                   QStringLiteral("qrc:/browser/back.svg")})
+        html += "<p><img src=\"" + picture.toUtf8() + "\"></p>";
+    writeFile(page, html + "</body></html>");
+
+    LoopWatch watch;
+    typeAddress(*m_form, page);
+    QVERIFY(settled(*m_form));
+    m_form->brwWebBrowser->view()->viewport()->grab();   // lays out and draws every picture
+    QVERIFY2(watch.longest() < 100, qPrintable(QString::number(watch.longest())));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Dibujos"));
+    // The program's own pictures still show.
+    const QImage shown = m_form->brwWebBrowser->view()->document()
+                             ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("qrc:/browser/back.svg")))
+                             .value<QImage>();
+    QCOMPARE(shown.size(), QSize(24, 24));
+}
+
+// Opening and closing the browser again and again holds no more memory once
+// the first openings have filled the program's shared caches: each closed
+// browser gives back what it took (pictures rendered for its toolbar and
+// window icons included).
+void FrmBrowserTest::closedBrowserGivesBackItsMemory()
+{
+    auto openAndClose = [](int times) {
+        for (int i = 0; i < times; ++i) {
+            QPointer<frmBrowser> browser = new frmBrowser;
+            browser->setAttribute(Qt::WA_DeleteOnClose);
+            browser->show();
+            QVERIFY(settled(*browser));
+            browser->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(browser.isNull());
+        }
+    };
+    openAndClose(50);
+    const size_t before = mallinfo2().uordblks;
+    constexpr int kCycles = 50;
+    openAndClose(kCycles);
+    const qint64 perCycle = (qint64(mallinfo2().uordblks) - qint64(before)) / kCycles;
+    QVERIFY2(perCycle < 1000, qPrintable(QStringLiteral("%1 bytes a cycle").arg(perCycle)));
+}
+
+// The menus of the address box and of the page (on a link, with text
+// selected) offer their commands in Spanish.
+void FrmBrowserTest::contextMenusReadSpanish()
+{
+    QTextBrowser *view = m_form->brwWebBrowser->view();
+    view->selectAll();
+    const QTextCursor link = view->document()->find(kPanelTitle);
+    const std::pair<QMenu *, QStringList> menus[] = {
+        {m_form->cboAddress->lineEdit()->createStandardContextMenu(),
+         {"&Deshacer", "&Rehacer", "Cor&tar", "&Copiar", "&Pegar", "Borrar", "Seleccionar todo"}},
+        {view->createStandardContextMenu(view->cursorRect(link).center()),
+         {"&Copiar", "Copiar la ubicación del en&lace", "Seleccionar todo"}},
+    };
+    for (const auto &[menu, expected] : menus) {
+        QStringList items;   // without their shortcut keys
+        for (const QAction *item : menu->actions()) {
+            if (!item->isSeparator())
+                items << item->text().section(QLatin1Char('\t'), 0, 0);
+        }
+        delete menu;
+        QCOMPARE(items, expected);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QPointer>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -64,6 +65,8 @@ class WindowMenusTest : public QObject
     Q_OBJECT
 private slots:
     void eachItemOpensOneWindowBuiltAfreshAfterClose();
+    void programEndsWhenItsLastWindowCloses_data();
+    void programEndsWhenItsLastWindowCloses();
 };
 
 void WindowMenusTest::eachItemOpensOneWindowBuiltAfreshAfterClose()
@@ -76,6 +79,42 @@ void WindowMenusTest::eachItemOpensOneWindowBuiltAfreshAfterClose()
     verifyOpensSingleInstance<frmBrowser>(form1, form1.acc, true);
     verifyOpensSingleInstance<Form3>(form1, form1.enf, true);
     verifyOpensSingleInstance<Form2>(form1, form1.proc, false);
+}
+
+void WindowMenusTest::programEndsWhenItsLastWindowCloses_data()
+{
+    QTest::addColumn<bool>("mainWindowFirst");
+    QTest::newRow("main window first, About last") << true;
+    QTest::newRow("About first, main window last") << false;
+}
+
+// With the About window (a tool window, out of the taskbar) as the other
+// open window, the program runs on when the first of the two closes and ends
+// when the second closes, whichever it is.
+void WindowMenusTest::programEndsWhenItsLastWindowCloses()
+{
+    QFETCH(bool, mainWindowFirst);
+    Form1 form1;
+    connectWindowMenus(form1);
+    form1.show();
+    form1.ay->trigger();
+    QPointer<frmAbout> about = openWindow<frmAbout>();
+    QVERIFY(about);
+    QWidget *first = mainWindowFirst ? static_cast<QWidget *>(&form1) : about.data();
+    QWidget *last = mainWindowFirst ? static_cast<QWidget *>(about.data()) : &form1;
+
+    bool runningAfterFirst = false;
+    QTimer::singleShot(0, first, [first] { first->close(); });
+    QTimer::singleShot(50, last, [&runningAfterFirst, last] {
+        runningAfterFirst = true;
+        last->close();
+    });
+    QTimer notEnded;   // the program did not end by itself
+    notEnded.callOnTimeout([] { QCoreApplication::exit(1); });
+    notEnded.start(3000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(runningAfterFirst);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(WindowMenusTest)
