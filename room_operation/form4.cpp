@@ -8,6 +8,7 @@
 #include "twips.h"
 #include "updown.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -42,7 +43,7 @@ void Form4::buildFrame()
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("  MANIOBRA DEL TRAMBLOR  y del LOCAL"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     setFont(windowFont());
     Form4Client = new Surface(this);
     Form4Client->setObjectName(QStringLiteral("Form4Client"));

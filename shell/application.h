@@ -3,7 +3,6 @@
 #include <QString>
 
 class Form1;
-class QIcon;
 
 // The program's version record and title, as every window shows them.
 namespace app {
@@ -22,11 +21,6 @@ QString version();
 // Spanish. False when Qt's translations are not installed; the standard
 // texts then stay English.
 bool loadStandardTexts();
-
-// The picture at `resourcePath` as an icon, one for the whole run. Every icon
-// keeps its renderings in Qt's shared pixmap cache under a key of its own, so
-// icons made afresh for each window opened would pile up there.
-const QIcon &sharedIcon(const QString &resourcePath);
 
 } // namespace app
 

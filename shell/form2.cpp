@@ -6,6 +6,7 @@
 #include "teaching_window.h"
 #include "twips.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QIcon>
 #include <QImage>
@@ -114,7 +115,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(" Procesos en un Tramblor verano - invierno"));
-    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     Form2Client = teaching::addClientSurface(*this, QStringLiteral("Form2Client"), kClientWidth, kClientHeight);
     buildPicture();
     buildLabels();

@@ -4,6 +4,7 @@
 #include "surface.h"
 #include "teaching_window.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -54,7 +55,7 @@ Form3::Form3(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral(" ESQUEMA INSTALACIÓN"));
-    setWindowIcon(app::sharedIcon(QStringLiteral(":/diagrams/ahu_icon.svg")));
+    setWindowIcon(sharedIcon(QStringLiteral(":/diagrams/ahu_icon.svg")));
     Form3Client = teaching::addClientSurface(*this, QStringLiteral("Form3Client"), kClientWidth, kClientHeight);
     // Back to front, as the surface paints and hit-tests its items.
     buildPicture();

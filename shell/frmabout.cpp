@@ -5,6 +5,7 @@
 #include "surface.h"
 #include "twips.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -29,7 +30,7 @@ frmAbout::frmAbout(QWidget *parent)
     // other, so the program ends only when its last window has closed.
     setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QStringLiteral(" Acerca de MiApl"));
-    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     setFont(windowFont());
     setFixedSize(twips::size(kClientWidth, kClientHeight));
 

@@ -4,6 +4,7 @@
 #include "twips.h"
 #include "web_browser.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,7 +57,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     setFont(winbuild::windowFont());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -92,7 +93,7 @@ void frmBrowser::buildToolBar()
         action->setToolTip(QString::fromUtf8(button.toolTip));
         QWidget *face = tbToolBar->widgetForAction(action);
         if (button.picture) {
-            action->setIcon(app::sharedIcon(QStringLiteral(":/browser/%1.svg").arg(QLatin1String(button.picture))));
+            action->setIcon(sharedIcon(QStringLiteral(":/browser/%1.svg").arg(QLatin1String(button.picture))));
             face->setFixedSize(31, 30);
         } else {
             // No picture: the button shows its tooltip's word.

@@ -5,6 +5,7 @@
 #include "surface.h"
 #include "twips.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -60,7 +61,7 @@ frmSplash::frmSplash(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/splash.svg")));
+    setWindowIcon(sharedIcon(QStringLiteral(":/icons/splash.svg")));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kDarkBlue);
     setPalette(colours);

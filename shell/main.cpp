@@ -2,6 +2,7 @@
 #include "form1.h"
 #include "frmsplash.h"
 #include "window_build.h"
+#include "shared_icon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -71,7 +72,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(app::title());
     QApplication::setApplicationVersion(app::version());
-    QApplication::setWindowIcon(app::sharedIcon(QStringLiteral(":/icons/app.svg")));
+    QApplication::setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     QApplication::setFont(winbuild::windowFont());
     app::loadStandardTexts();
 
