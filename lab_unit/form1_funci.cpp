@@ -204,7 +204,7 @@ void showCycle(Form1 &w, const RefrigerationCycle &c)
     w.ter[2]->setPosition(c.te);
 
     cell(0, c.pe, "###0.00");
-    cell(17, c.pe + 0.02, "###0.00");
+    cell(17, c.pinlet, "###0.00");
     w.GaugeX1->setPosition(c.pe);
 
     w.ter[0]->setPosition(c.tsuc);
@@ -215,7 +215,7 @@ void showCycle(Form1 &w, const RefrigerationCycle &c)
     w.itext1[10]->setValue(c.Q);
 
     cell(7, c.pc, "##0.00");
-    cell(12, c.pc - 0.01, "##0.00");
+    cell(12, c.pliq, "##0.00");
     w.GaugeX2->setPosition(c.pc);
     cell(6, c.tdis, "###0.0");
     cell(9, c.hdis, "###0.0");

@@ -7,6 +7,7 @@
 #include "iswitchrotaryx.h"
 #include "ithermometerx.h"
 #include "surface_items.h"
+#include "unit_geometry.h"
 #include "updown.h"
 
 #include <QLineEdit>
@@ -27,11 +28,6 @@ constexpr double kHeaterPerPosition = 0.96;
 constexpr double kRisingStep = 0.05;
 constexpr double kSteamFallingStep = -0.2;
 constexpr double kHeaterFallingStep = -0.05;
-
-// Where the moving indicators of the scheme rest while the unit is off, twips.
-constexpr float kFloatRestTop = 3750;
-constexpr float kManometerRestX2 = 5700;
-constexpr float kManometerRestY2 = 2295;
 
 // The tachometer's window once the unit has been switched off.
 constexpr QColor kTachometerOffColour(50, 100, 2);
@@ -118,10 +114,10 @@ void showUnitAtRest(Form1 &form)
         element->setVisible(false);
     for (QLineEdit *cell : form.Text7)
         cell->setText(QString());
-    form.Image1->setTop(kFloatRestTop);
+    form.Image1->setTop(unit_scheme::kFloatRestTop);
     form.Disp1->setValue(0);
-    form.Line3->setX2(kManometerRestX2);
-    form.Line3->setY2(kManometerRestY2);
+    form.Line3->setX2(unit_scheme::kManometerRestEnd.x);
+    form.Line3->setY2(unit_scheme::kManometerRestEnd.y);
 }
 
 // An outdoor temperature on the "Datos" tab's thermometer, the scheme's

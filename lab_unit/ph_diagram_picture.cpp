@@ -53,7 +53,7 @@ constexpr double kIsothermDepth = 18.0;
 // Isentropes: a fanning family around the compression end line, spaced at
 // the 0 degC level and slightly flatter as the entropy grows.
 constexpr double kIsentropeSpacing = 12.0;
-constexpr double kIsentropeSlope = 0.85;       // pixels right per pixel up
+constexpr double kIsentropeSlope = kCompressionEndSlope;   // pixels right per pixel up
 constexpr double kIsentropeSlopeStep = 0.035;
 constexpr int kIsentropeFirst = -4;
 constexpr int kIsentropeLast = 6;
@@ -120,9 +120,9 @@ public:
         critical_ = {kCriticalX, levelPx(kCriticalT)};
         const QPointF liquidBend(liquidPx(bendY), bendY);
         const QPointF vapourBend(vapourPx(bendY), bendY);
-        liquidTop_ = {liquidBend, liquidBend + kLiquidHandle * QPointF(0.7551, -1.0),
+        liquidTop_ = {liquidBend, liquidBend + kLiquidHandle * QPointF(kLiquidLineSlope, -1.0),
                       critical_ - QPointF(kLiquidTopHandle, 0.0), critical_};
-        vapourTop_ = {vapourBend, vapourBend + kVapourHandle * QPointF(0.38776, -1.0),
+        vapourTop_ = {vapourBend, vapourBend + kVapourHandle * QPointF(kVapourLineSlope, -1.0),
                       critical_ + QPointF(kVapourTopHandle, 0.0), critical_};
     }
 

@@ -3,6 +3,7 @@
 #include "chart_calibration.h"
 #include "moist_air.h"
 #include "r12.h"
+#include "unit_geometry.h"
 
 #include <cmath>
 #include <limits>
@@ -63,27 +64,26 @@ AirState heated(const AirState &in, double power, double ma, double p)
     return out;
 }
 
-// Stage A: fan and air flow.
+// The fan: its speed, the air flow it drives and the orifice reading.
 void fanAndAirFlow(const UnitInputs &in, UnitResult &r)
 {
     r.rpm = static_cast<int>(std::nearbyint(in.fanSetting * 289));   // half to even
     r.f = in.fanSetting * 0.01;
     r.ma = r.f * 1.2;
-    // The manometer column keeps its foot at (5895, 2385) and rises along a
-    // 2:1 slope with the flow.
-    r.manometerX2 = static_cast<float>(5895 - ((6.6 * r.f) / 0.2) * 100);
-    r.manometerY2 = static_cast<float>(2385 - ((3.3 * r.f) / 0.2) * 100);
+    // The manometer column rises from its foot along a 2:1 slope with the flow.
+    r.manometerX2 = static_cast<float>(unit_scheme::kManometerFoot.x - ((6.6 * r.f) / 0.2) * 100);
+    r.manometerY2 = static_cast<float>(unit_scheme::kManometerFoot.y - ((3.3 * r.f) / 0.2) * 100);
     r.dp = std::pow((r.ma / 0.0504) * std::pow(0.875, 0.5), 2);
 }
 
-// Stage B: outdoor air.
+// The outdoor air, from its dry and wet bulb.
 AirState outdoorAir(const UnitInputs &in)
 {
     const double W1 = orNaN(psychro::HumidityRatioFromWetBulb(in.T1, in.Twb1, in.p));
     return {in.T1, in.Twb1, W1, psychro::MoistAirEnthalpy(in.T1, W1, kOutdoorHeats)};
 }
 
-// Stage C: steam injection.
+// The steam injection: the generator's steam added to the air.
 AirState steamInjection(const AirState &s1, double steamPower, double ma, double p)
 {
     if (steamPower == 0.0)
@@ -98,7 +98,16 @@ AirState steamInjection(const AirState &s1, double steamPower, double ma, double
     return s2;
 }
 
-// Stage E: cooling coil with its bypass; condensate where the coil is below
+// The preheater; air it takes beyond saturation is shown at its wet bulb and
+// raises the warning.
+AirState preheater(const AirState &s2, const UnitInputs &in, double ma, bool *supersaturated)
+{
+    AirState s3 = heated(s2, in.preheatPower, ma, in.p);
+    showSaturatedAtWetBulb(s3, in.p, supersaturated);
+    return s3;
+}
+
+// The cooling coil with its bypass; condensate where the coil is below
 // the air's dew point.
 void coolingCoil(const UnitInputs &in, UnitResult &r)
 {
@@ -116,17 +125,24 @@ void coolingCoil(const UnitInputs &in, UnitResult &r)
     r.condensate = r.ma * (s3.W - s4.W) * 3600;
 }
 
-// Stages A to F.
+// The reheater; air beyond saturation is shown at its wet bulb.
+AirState reheater(const AirState &s4, const UnitInputs &in, double ma)
+{
+    AirState s5 = heated(s4, in.reheatPower, ma, in.p);
+    showSaturatedAtWetBulb(s5, in.p);
+    return s5;
+}
+
+// The air along the duct: fan, outdoor air, steam injection, preheater,
+// cooling coil, reheater.
 void airSide(const UnitInputs &in, UnitResult &r)
 {
     fanAndAirFlow(in, r);
     r.s1 = outdoorAir(in);
     r.s2 = steamInjection(r.s1, in.steamPower, r.ma, in.p);
-    r.s3 = heated(r.s2, in.preheatPower, r.ma, in.p);
-    showSaturatedAtWetBulb(r.s3, in.p, &r.supersaturated);
+    r.s3 = preheater(r.s2, in, r.ma, &r.supersaturated);
     coolingCoil(in, r);
-    r.s5 = heated(r.s4, in.reheatPower, r.ma, in.p);
-    showSaturatedAtWetBulb(r.s5, in.p);
+    r.s5 = reheater(r.s4, in, r.ma);
 }
 
 float chartX(const AirState &s) { return static_cast<float>(chart::xFromDryBulb(s.T)); }
@@ -138,7 +154,7 @@ FloatLine pathLine(const FloatLine &previous, const AirState &s)
     return {previous.X2, previous.Y2, chartX(s), chartY(s)};
 }
 
-// Stage G: the air's path on the chart, A (outdoor) B (after the preheater)
+// The air's path on the chart, A (outdoor) B (after the preheater)
 // C (after the coil) D (after the reheater); state 2 is not drawn.
 void chartPath(UnitResult &r)
 {
@@ -160,8 +176,8 @@ void chartPath(UnitResult &r)
     path[3].letter = place(path[3].line, 50, 0);
 }
 
-// Stage H: the R12 circuit, from the load figure, the outdoor temperature
-// and the heat the air gives up in the coil.
+// The refrigeration cycle: the R12 circuit, from the load figure, the
+// outdoor temperature and the heat the air gives up in the coil.
 RefrigerationCycle refrigerationCycle(const UnitInputs &in, const UnitResult &r)
 {
     const double L = r.L;
@@ -175,6 +191,8 @@ RefrigerationCycle refrigerationCycle(const UnitInputs &in, const UnitResult &r)
     c.tc = 30 + 1.9 * L;
     c.tc = c.tc + (1.42 * in.T1 - 32.8);
     c.pc = r12::pr12(c.tc);
+    c.pliq = c.pc - 0.01;
+    c.pinlet = c.pe + 0.02;
     c.tdis = c.tc + (25 - L);
     c.hdis = r12::hgr12(c.tc) + 0.75 * (c.tdis - c.tc);
     c.hfc = r12::hgr12(c.tc) - r12::hfgr12(c.tc);
@@ -182,35 +200,37 @@ RefrigerationCycle refrigerationCycle(const UnitInputs &in, const UnitResult &r)
     c.tliq = c.tc - c.sc;
     c.hliq = c.hfc - 1 * c.sc;
     c.mr = c.Q / (c.hsuc - c.hliq);
-    // The float rises 10 twips per g/s above its rest at 3750.
-    c.floatTop = static_cast<float>(3750 - 10000 * c.mr);
+    // The float rises 10 twips per g/s above its rest.
+    c.floatTop = static_cast<float>(unit_scheme::kFloatRestTop - 10000 * c.mr);
     c.Pcomp = 1.3 * (c.mr * (c.hdis - c.hsuc));
     if (c.Pcomp != 0.0)
         c.COP = c.Q / c.Pcomp;
     return c;
 }
 
-// Stage I: the cycle on the pressure-enthalpy diagram. A saturation level
-// falls 16.33 twips per degC; the X values come from the stored levels.
+// The diagram lines: the cycle on the pressure-enthalpy diagram, at the
+// levels of its saturation temperatures; the X values come from the stored
+// levels.
 void diagramLines(UnitResult &r)
 {
-    const auto level = [](double t) { return static_cast<float>(2535 + (-16.33 * t)); };
+    using namespace ph_diagram;
+    const auto level = [](double t) { return static_cast<float>(levelY(t)); };
     auto &l = r.diagramLines;
-    // Expansion, 100 twips left of the liquid line at the condensing level.
+    // Expansion, left of the liquid line at the condensing level.
     l[0].Y1 = level(r.cycle.tc);
     l[0].Y2 = level(r.cycle.te);
-    l[0].X1 = static_cast<float>((2559.2 - 0.7551 * l[0].Y1) - 100);
+    l[0].X1 = static_cast<float>(liquidLineX(l[0].Y1) - kSubcooledOffset);
     l[0].X2 = l[0].X1;
-    // Evaporation, to 100 twips right of the vapour line.
+    // Evaporation, to the right of the vapour line.
     l[1].Y1 = l[0].Y2;
     l[1].Y2 = l[0].Y2;
     l[1].X1 = l[0].X1;
-    l[1].X2 = static_cast<float>((3218 - 0.38776 * l[1].Y1) + 100);
-    // Compression, ending on a sloping line at the condensing level.
+    l[1].X2 = static_cast<float>(vapourLineX(l[1].Y1) + kSuperheatedOffset);
+    // Compression, ending on its isentrope at the condensing level.
     l[2].Y1 = l[1].Y2;
     l[2].Y2 = l[0].Y1;
     l[2].X1 = l[1].X2;
-    l[2].X2 = static_cast<float>(4269 - 0.85 * l[0].Y1);
+    l[2].X2 = static_cast<float>(compressionEndX(l[0].Y1));
     // Condensation.
     l[3] = {l[2].X2, l[0].Y1, l[0].X1, l[0].Y1};
 
@@ -224,7 +244,7 @@ void diagramLines(UnitResult &r)
     n[3] = place(l[1].Y1, 50, l[1].X1, -250);
 }
 
-// Stage J: the lit heating elements. The steam generator has two 2-kW
+// The element bars: the lit heating elements. The steam generator has two 2-kW
 // elements (bars 0, 1) and a 1-kW one (bar 2), so the bars shown add up to
 // the selector's kW; the preheater and the reheater have one bar per kW.
 ElementBars elementBars(const UnitInputs &in)

@@ -15,8 +15,9 @@
 // search gives up is NaN, and so is everything computed from it.
 //
 // Picture coordinates are twips and single precision, as the window stores
-// them; where a later line starts at an earlier line's end it starts at the
-// stored float, and the diagram's X values are computed from the stored Y.
+// them, laid on the lines and rest positions of unit_geometry.h; where a
+// later line starts at an earlier line's end it starts at the stored float,
+// and the diagram's X values are computed from the stored Y.
 
 // Defaults: the window's design inputs with every heating element off.
 struct UnitInputs
@@ -71,6 +72,8 @@ struct RefrigerationCycle
     double sc;      // subcooling, K
     double tliq;    // liquid temperature (point 3)
     double hliq;    // liquid enthalpy (points 3 and 4)
+    double pliq;    // liquid pressure (point 3): the condenser's drop below pc
+    double pinlet;  // evaporator inlet pressure (point 4): above pe by the evaporator's drop
     double mr;      // refrigerant mass flow, kg/s
     double Pcomp;   // compressor power, kW
     std::optional<double> COP;   // none when the compressor power is zero

@@ -6,6 +6,7 @@
 #include "ithermometerx.h"
 #include "surface.h"
 #include "twips.h"
+#include "unit_geometry.h"
 #include "updown.h"
 #include "window_build.h"
 
@@ -363,7 +364,10 @@ void buildStaticDrawing(Surface *picture4, UnitSchemeControls &controls)
 // Lines and shapes that the calculation and the animation move, show and hide.
 void buildMovingItems(Surface *picture4, UnitSchemeControls &controls)
 {
-    controls.Line3 = picture4->addLine(QStringLiteral("Line3"), 5895, 2385, 5700, 2295);
+    using unit_scheme::kManometerFoot;
+    using unit_scheme::kManometerRestEnd;
+    controls.Line3 = picture4->addLine(QStringLiteral("Line3"), kManometerFoot.x, kManometerFoot.y,
+                                       kManometerRestEnd.x, kManometerRestEnd.y);
     controls.Line3->setColor(QColor(255, 0, 0));
     controls.Line3->setPenWidth(4);
 
@@ -407,8 +411,8 @@ void buildLetters(Surface *picture4, UnitSchemeControls &controls)
 
 void buildImages(Surface *picture4, UnitSchemeControls &controls)
 {
-    controls.Image1 = picture4->addImage(QStringLiteral("Image1"), QStringLiteral(":/scheme/float.svg"), 4560, 3750,
-                                         165, 210);
+    controls.Image1 = picture4->addImage(QStringLiteral("Image1"), QStringLiteral(":/scheme/float.svg"), 4560,
+                                         unit_scheme::kFloatRestTop, 165, 210);
     controls.Image1->setStretch(true);
     controls.Image2 = picture4->addImage(QStringLiteral("Image2"), QStringLiteral(":/scheme/stopwatch.svg"), 2925,
                                          2625, 330, 345);

@@ -1,4 +1,5 @@
 #include "ph_diagram_picture.h"
+#include "unit_model.h"
 
 #include <QtTest>
 
@@ -36,7 +37,11 @@ private slots:
     void qualityLabelsFollowTheLocale();
 };
 
-// The cycle lines of the window are laid at these twips; the drawn lines must lie under them.
+// The drawn lines lie under the line equations over the working range, and
+// under the corners of the cycle the unit model lays over the picture: 2 on
+// the compression-end isentrope, 3 (subcooled) 100 twips left of the liquid
+// line, 1 (superheated) 100 twips right of the vapour line. (4 stands below 3,
+// in the wet region.)
 void PhDiagramPictureTest::cycleLandsOnTheDiagramLines_data()
 {
     QTest::addColumn<double>("x");
@@ -49,6 +54,24 @@ void PhDiagramPictureTest::cycleLandsOnTheDiagramLines_data()
         QTest::addRow("vapour %g", t) << vapourLineX(y) << y << dome;
         if (t > 20)   // compression ends at a condensing level
             QTest::addRow("compression end %g", t) << compressionEndX(y) << y << isentrope;
+    }
+
+    const struct {
+        double knob, T1, Twb1, steam, preheat;
+    } runs[] = {{5, 15, 9, 0, 0}, {8, 23, 17, 0.85, 0.96}, {10, 32, 22, 2.55, 1.92}};
+    for (const auto &run : runs) {
+        UnitInputs in;
+        in.fanSetting = run.knob;
+        in.T1 = run.T1;
+        in.Twb1 = run.Twb1;
+        in.steamPower = run.steam;
+        in.preheatPower = run.preheat;
+        const UnitResult r = computeUnit(in);
+        const auto &l = r.diagramLines;
+        const QByteArray name = QByteArray::number(r.cycle.te) + "/" + QByteArray::number(r.cycle.tc) + " degC corner ";
+        QTest::newRow(name + "1") << l[1].X2 - 100.0 << double(l[1].Y2) << dome;
+        QTest::newRow(name + "2") << double(l[2].X2) << double(l[2].Y2) << isentrope;
+        QTest::newRow(name + "3") << l[3].X2 + 100.0 << double(l[3].Y2) << dome;
     }
 }
 

@@ -74,6 +74,7 @@ void UnitModelTest::workedFigures_data()
         {"hsuc", c.hsuc, 195.560, 5e-4},  {"tc", c.tc, 37.099, 5e-4},         {"pc", c.pc, 8.9406, 5e-5},
         {"tdis", c.tdis, 58.289, 5e-4},   {"hdis", c.hdis, 218.057, 5e-4},    {"hfc", c.hfc, 71.685, 5e-4},
         {"sc", c.sc, 7.19, 1e-9},         {"tliq", c.tliq, 29.909, 5e-4},     {"hliq", c.hliq, 64.495, 5e-4},
+        {"p3", c.pliq, 8.9306, 5e-5},     {"p4", c.pinlet, 4.1729, 5e-5},
         {"Q", c.Q, 1.37673, 5e-6},        {"mr", c.mr, 0.01050415, 5e-9},     {"Pcomp", c.Pcomp, 0.307204, 5e-7},
         {"COP", c.COP.value_or(0), 4.4815, 5e-5},                             {"float", c.floatTop, 3644.96, 5e-3},
         {"Yc", l[0].Y1, 1929.17, 5e-3},   {"Ye", l[0].Y2, 2380.72, 5e-3},     {"expansion X", l[0].X1, 1002.48, 5e-3},
