@@ -7,6 +7,7 @@
 #include "frmabout.h"
 #include "frmbrowser.h"
 #include "single_instance.h"
+#include "version.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,14 +17,11 @@
 
 namespace app {
 
-QString title()
+void setNameAndVersion()
 {
-    return QStringLiteral("Vorbelia");
-}
-
-QString version()
-{
-    return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+    QCoreApplication::setApplicationName(QString::fromUtf8(project::kName));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(project::kMajor).arg(project::kMinor).arg(project::kRevision));
 }
 
 bool loadStandardTexts()

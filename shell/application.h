@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QString>
-
 class Form1;
 
-// The program's version record and title, as every window shows them.
+// The application object's set-up that the windows rely on.
 namespace app {
 
-constexpr int kMajor = 2;
-constexpr int kMinor = 1;
-constexpr int kRevision = 12;
-
-// The application title: "Vorbelia".
-QString title();
-// "2.1.12": major, minor and revision as plain decimal integers.
-QString version();
+// Gives the application object the program's name and its version, written
+// "major.minor.revision", as the build's project declaration states them.
+// Every window reads them from QCoreApplication::applicationName() and
+// applicationVersion(); main() calls this first, and the tests do the same.
+void setNameAndVersion();
 
 // Loads Qt's own Spanish texts (standard buttons, the context menus of text
 // boxes and pages), whatever the machine's locale: the whole interface is

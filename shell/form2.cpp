@@ -1,6 +1,5 @@
 #include "form2.h"
 
-#include "application.h"
 #include "classic_frame.h"
 #include "surface.h"
 #include "teaching_window.h"
@@ -116,7 +115,7 @@ Form2::Form2(QWidget *parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(" Procesos en un Tramblor verano - invierno"));
     setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
-    Form2Client = teaching::addClientSurface(*this, QStringLiteral("Form2Client"), kClientWidth, kClientHeight);
+    Form2Client = teaching::addWindowSurface(*this, QStringLiteral("Form2Client"), kClientWidth, kClientHeight);
     buildPicture();
     buildLabels();
     Command1 = addCommandButton(Form2Client, QStringLiteral("Command1"), QStringLiteral("&Cerrar Ventana"), 4980, 2295,

@@ -1,6 +1,5 @@
 #include "form3.h"
 
-#include "application.h"
 #include "surface.h"
 #include "teaching_window.h"
 #include "window_build.h"
@@ -56,7 +55,7 @@ Form3::Form3(QWidget *parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral(" ESQUEMA INSTALACIÓN"));
     setWindowIcon(sharedIcon(QStringLiteral(":/diagrams/ahu_icon.svg")));
-    Form3Client = teaching::addClientSurface(*this, QStringLiteral("Form3Client"), kClientWidth, kClientHeight);
+    Form3Client = teaching::addWindowSurface(*this, QStringLiteral("Form3Client"), kClientWidth, kClientHeight);
     // Back to front, as the surface paints and hit-tests its items.
     buildPicture();
     buildHelpLine();

@@ -1,12 +1,12 @@
 #include "frmabout.h"
 
-#include "application.h"
 #include "classic_frame.h"
 #include "surface.h"
 #include "twips.h"
 #include "window_build.h"
 #include "shared_icon.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 
@@ -79,9 +79,9 @@ void frmAbout::buildControls(Surface *client)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Acerca de ") + app::title());
-    lblVersion->setCaption(QStringLiteral("Versión ") + app::version());
-    lblTitle->setCaption(app::title());
+    setWindowTitle(QStringLiteral("Acerca de ") + QCoreApplication::applicationName());
+    lblVersion->setCaption(QStringLiteral("Versión ") + QCoreApplication::applicationVersion());
+    lblTitle->setCaption(QCoreApplication::applicationName());
 }
 
 void frmAbout::cmdOK_Click()

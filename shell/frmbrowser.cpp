@@ -1,6 +1,5 @@
 #include "frmbrowser.h"
 
-#include "application.h"
 #include "twips.h"
 #include "web_browser.h"
 #include "window_build.h"

@@ -1,12 +1,12 @@
 #include "frmsplash.h"
 
-#include "application.h"
 #include "classic_frame.h"
 #include "surface.h"
 #include "twips.h"
 #include "window_build.h"
 #include "shared_icon.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
@@ -138,8 +138,8 @@ void frmSplash::connectHandlers()
 
 void frmSplash::Form_Load()
 {
-    lblVersion->setCaption(QStringLiteral("Versión: ") + app::version());
-    lblProductName->setCaption(app::title());
+    lblVersion->setCaption(QStringLiteral("Versión: ") + QCoreApplication::applicationVersion());
+    lblProductName->setCaption(QCoreApplication::applicationName());
 }
 
 void frmSplash::Form_KeyPress()

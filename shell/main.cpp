@@ -70,8 +70,7 @@ int main(int argc, char *argv[])
 {
     StartupTiming timing;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(app::title());
-    QApplication::setApplicationVersion(app::version());
+    app::setNameAndVersion();
     QApplication::setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     QApplication::setFont(winbuild::windowFont());
     app::loadStandardTexts();

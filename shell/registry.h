@@ -1,24 +1,19 @@
 #pragma once
 
-#include <QByteArray>
-
 #include <cstdint>
-#include <map>
-#include <utility>
 
 // The system registry as the About window's launcher reaches it: keys below a
 // few predefined roots, each holding named values of a type with raw bytes,
 // read through the three operations of the Windows registry's ANSI interface.
-// Key paths and value names are ANSI text and compare without regard to case.
 namespace registry {
 
 using HKEY = std::uint32_t;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 
-constexpr HKEY HKEY_CURRENT_USER = 0x80000001;
 constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
 
+// Results of the operations.
 constexpr LONG ERROR_SUCCESS = 0;
 constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 constexpr LONG ERROR_ACCESS_DENIED = 5;
@@ -28,7 +23,6 @@ constexpr LONG ERROR_MORE_DATA = 234;
 // Value types.
 constexpr DWORD REG_SZ = 1;
 constexpr DWORD REG_EXPAND_SZ = 2;
-constexpr DWORD REG_BINARY = 3;
 constexpr DWORD REG_DWORD = 4;
 
 // Access rights asked for when a key is opened.
@@ -39,9 +33,6 @@ constexpr DWORD KEY_ENUMERATE_SUB_KEYS = 0x0008;
 constexpr DWORD KEY_NOTIFY = 0x0010;
 constexpr DWORD KEY_CREATE_LINK = 0x0020;
 constexpr DWORD READ_CONTROL = 0x00020000;
-constexpr DWORD KEY_READ = READ_CONTROL | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;
-constexpr DWORD KEY_ALL_RIGHTS = READ_CONTROL | KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY
-                                 | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
 
 // The three registry operations, with the Windows calls' arguments and results.
 class Registry
@@ -51,6 +42,7 @@ public:
 
     // Opens `subKey` below `root` (the root itself when empty) with the access
     // `samDesired`; on success *result receives a handle for the other calls.
+    // A key that does not grant that access is not opened (ERROR_ACCESS_DENIED).
     virtual LONG RegOpenKeyExA(HKEY root, const char *subKey, DWORD options, DWORD samDesired,
                                HKEY *result) = 0;
     // Reads the value `valueName` of an open key into `data`, which holds
@@ -62,53 +54,8 @@ public:
     virtual LONG RegCloseKey(HKEY key) = 0;
 };
 
-// A registry held in memory. A key exists once a value or an access rule has
-// been set on it or on a key below it; keys grant every right unless limited.
-class MemoryRegistry : public Registry
-{
-public:
-    void setValue(HKEY root, const QByteArray &keyPath, const QByteArray &valueName, DWORD type,
-                  const QByteArray &data);
-    // The rights that opening `keyPath` may ask for; more is refused.
-    void setKeyAccess(HKEY root, const QByteArray &keyPath, DWORD granted);
-    void clear();
-    // Handles opened and not yet closed.
-    int openKeyCount() const { return int(m_open.size()); }
-
-    LONG RegOpenKeyExA(HKEY root, const char *subKey, DWORD options, DWORD samDesired,
-                       HKEY *result) override;
-    LONG RegQueryValueExA(HKEY key, const char *valueName, DWORD *reserved, DWORD *type,
-                          unsigned char *data, DWORD *dataSize) override;
-    LONG RegCloseKey(HKEY key) override;
-
-private:
-    struct Value
-    {
-        DWORD type;
-        QByteArray data;
-    };
-    struct Key
-    {
-        std::map<QByteArray, Value> values;   // by lower-case name
-        DWORD granted = KEY_ALL_RIGHTS;
-    };
-    using KeyId = std::pair<HKEY, QByteArray>;   // root, lower-case path
-    struct OpenKey
-    {
-        KeyId id;
-        DWORD access;
-    };
-
-    bool exists(const KeyId &id) const;
-    DWORD grantedAccess(const KeyId &id) const;
-
-    std::map<KeyId, Key> m_keys;
-    std::map<HKEY, OpenKey> m_open;
-    HKEY m_nextHandle = 0x100;
-};
-
-// The registry of this computer. The platform has none, so it starts empty:
+// The registry of this computer. The platform has none: no key is there, so
 // every look-up finds nothing.
-MemoryRegistry &systemRegistry();
+Registry &systemRegistry();
 
 } // namespace registry

@@ -1,7 +1,6 @@
 #include "sysinfo_launcher.h"
 
-#include "application.h"
-
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,10 +14,11 @@ namespace {
 
 using namespace registry;
 
-// Rights asked for when a key is opened: query, set, create and enumerate
-// subkeys, notify, create link, and read control.
-constexpr DWORD kKeyAccess = 0x2003F;
-static_assert(kKeyAccess == KEY_ALL_RIGHTS);
+// Rights asked for when a key is opened: every right on its values and
+// subkeys, and read control. Reading needs only some of them, but a key that
+// grants no more than reading is not opened, and so not read.
+constexpr DWORD kKeyAccess = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS
+                             | KEY_NOTIFY | KEY_CREATE_LINK | READ_CONTROL;
 
 // The value buffer: 1024 NUL characters, announced as 1024 bytes.
 constexpr int kValueBufferSize = 1024;
@@ -128,7 +128,7 @@ void showPlainMessage(QWidget *parent, const QString &prompt)
     // Owned here, not by `parent`: a window deleted while the box runs would
     // delete its children, the box among them, under exec(). The box stands
     // over that window all the same, and blocks the whole program.
-    QMessageBox box(QMessageBox::NoIcon, app::title(), prompt, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     if (parent) {
         box.winId();

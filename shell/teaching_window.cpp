@@ -8,7 +8,7 @@
 
 namespace teaching {
 
-Surface *addClientSurface(QMainWindow &window, const QString &name, double width, double height)
+Surface *addWindowSurface(QMainWindow &window, const QString &name, double width, double height)
 {
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setFont(winbuild::windowFont());

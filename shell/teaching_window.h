@@ -12,6 +12,6 @@ namespace teaching {
 // Makes a Surface named `name` the window's client area, in the window's font,
 // sized `width` x `height`; the window is deleted when it closes. (Unlike
 // winbuild::addClientSurface, which lays a surface over a frame's inside.)
-Surface *addClientSurface(QMainWindow &window, const QString &name, double width, double height);
+Surface *addWindowSurface(QMainWindow &window, const QString &name, double width, double height);
 
 } // namespace teaching

@@ -15,6 +15,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -159,33 +161,6 @@ QString addressForUrl(const QUrl &url)
     return url.toString();
 }
 
-// The browser's view. What a page refers to (pictures, style sheets) is read
-// here, through the same bounded reads as the pages; the text widget's own
-// loader would read a file to its end, however long.
-class PageView : public QTextBrowser
-{
-public:
-    using QTextBrowser::QTextBrowser;
-
-    QVariant loadResource(int type, const QUrl &name) override
-    {
-        // Data held in the address itself is the document's own affair.
-        if (name.scheme() == QLatin1String("data"))
-            return {};
-        // Never an empty answer: the document would then read the file itself.
-        switch (type) {
-        case QTextDocument::ImageResource:
-            return fetchPicture(name);
-        case QTextDocument::StyleSheetResource: {
-            const Fetched fetched = fetchText(name);
-            return fetched.failure.isEmpty() ? QString::fromUtf8(fetched.data) : QString();
-        }
-        default:
-            return QByteArray();
-        }
-    }
-};
-
 // Breaks every paragraph longer than kLongestParagraph characters into
 // paragraphs of at most that length, at a blank where there is one. The view
 // lays out a paragraph in one piece, and a long one without blanks takes it
@@ -232,6 +207,118 @@ void insertCutNotice(QTextDocument *document)
 
 } // namespace
 
+// The browser's view. Its history is QTextBrowser's own: a move in it
+// (setSource, backward, forward, reload) asks loadResource() for the page at
+// the new place, unless it stays on the page shown. The page is built here as
+// a document of its own, whole and trimmed before the view lays any of it
+// out, and then shown in place of what the view made of the answer: the view
+// would take a text for HTML, and lay a page out while reading it, which takes
+// it seconds for a long paragraph. What a page refers to (pictures, style
+// sheets) is read here too, bounded: the text widget's own loader would read
+// a file to its end, however long.
+class PageView : public QTextBrowser
+{
+public:
+    explicit PageView(WebBrowser *browser)
+        : QTextBrowser(browser), m_browser(browser)
+    {
+    }
+
+    // The view's own history keys (Alt+Left, Alt+Right, Alt+Up) load through
+    // the browser, as its buttons do.
+    void backward() override { m_browser->goBack(); }
+    void forward() override { m_browser->goForward(); }
+    void home() override { m_browser->goHome(); }
+
+    // The moves in the history that end a load, through go().
+    void open(const QUrl &url)
+    {
+        // The page shown, asked for again, is read afresh: the view alone
+        // would keep it as it is.
+        if (url == source())
+            reload();
+        else
+            setSource(url, QTextDocument::HtmlResource);
+    }
+    void stepBack() { QTextBrowser::backward(); }
+    void stepForward() { QTextBrowser::forward(); }
+
+    // Makes `move` and shows the page built for it, if it asked for one, at
+    // the place its address names.
+    void go(const std::function<void()> &move)
+    {
+        // Without a selection (a link clicked keeps one) for the history to
+        // note on the page left and put back later: the page comes back as
+        // a new document.
+        QTextCursor cursor = textCursor();
+        cursor.clearSelection();
+        setTextCursor(cursor);
+        move();
+        if (!m_built)
+            return;
+        // The view deletes only the document it made itself; the pages are ours.
+        const QPointer<QTextDocument> shown = document();
+        setDocument(m_built.release());
+        if (shown && shown->parent() == this)
+            delete shown;
+        if (source().hasFragment())
+            scrollToAnchor(source().fragment());
+    }
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        // Data held in the address itself is the document's own affair.
+        if (name.scheme() == QLatin1String("data"))
+            return {};
+        // Never an empty answer: the document would then read the file itself.
+        switch (type) {
+        case QTextDocument::HtmlResource: {
+            m_built = buildPage(name);
+            // The page built takes the place of what the view makes of the
+            // answer, of which its history keeps the title.
+            const QString title = m_built->metaInformation(QTextDocument::DocumentTitle);
+            return QStringLiteral("<title>%1</title>").arg(title.toHtmlEscaped());
+        }
+        case QTextDocument::ImageResource:
+            return fetchPicture(name);
+        case QTextDocument::StyleSheetResource: {
+            const Fetched fetched = fetchText(name);
+            return fetched.failure.isEmpty() ? QString::fromUtf8(fetched.data) : QString();
+        }
+        default:
+            return QByteArray();
+        }
+    }
+
+private:
+    // The page at `url`, or the browser's error page: a text shown as text,
+    // long paragraphs broken, the notice on top of a page shown cut.
+    std::unique_ptr<QTextDocument> buildPage(const QUrl &url)
+    {
+        const Fetched fetched = fetchText(url);
+        const QString text = fetched.failure.isEmpty()
+            ? QStringDecoder::decoderForHtml(fetched.data).decode(fetched.data)
+            : errorPage(addressForUrl(url), fetched.failure);
+        // A child of the view, so that what it refers to is read here.
+        auto document = std::make_unique<QTextDocument>(this);
+        document->setUndoRedoEnabled(false);
+        document->setDefaultFont(font());
+        // Pictures and style sheets of the page are found relative to it.
+        document->setBaseUrl(url);
+        if (Qt::mightBeRichText(text))
+            document->setHtml(text);
+        else
+            document->setPlainText(text);
+        breakLongParagraphs(document.get());
+        if (fetched.truncated)
+            insertCutNotice(document.get());
+        return document;
+    }
+
+    WebBrowser *m_browser;
+    std::unique_ptr<QTextDocument> m_built;
+};
+
 WebBrowser::WebBrowser(QWidget *parent)
     : QWidget(parent), m_view(new PageView(this))
 {
@@ -247,7 +334,13 @@ WebBrowser::WebBrowser(QWidget *parent)
     m_loadTimer.setSingleShot(true);
     m_loadTimer.setInterval(kLoadTime);
     connect(&m_loadTimer, &QTimer::timeout, this, &WebBrowser::finishLoad);
-    connect(m_view, &QTextBrowser::anchorClicked, this, &WebBrowser::followLink);
+    connect(m_view, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl &link) { startLoad([this, link] { m_view->open(link); }); });
+}
+
+QTextBrowser *WebBrowser::view() const
+{
+    return m_view;
 }
 
 QString WebBrowser::programFolder()
@@ -281,23 +374,23 @@ bool WebBrowser::navigate(const QString &address)
     const QUrl url = urlForAddress(address);
     if (url.isEmpty())
         return false;
-    startLoad({url, Move::Forward});
+    startLoad([this, url] { m_view->open(url); });
     return true;
 }
 
 bool WebBrowser::goBack()
 {
-    if (m_historyIndex <= 0)
+    if (!m_view->isBackwardAvailable())
         return false;
-    startLoad({m_history[m_historyIndex - 1], Move::History, m_historyIndex - 1});
+    startLoad([this] { m_view->stepBack(); });
     return true;
 }
 
 bool WebBrowser::goForward()
 {
-    if (m_historyIndex < 0 || m_historyIndex + 1 >= int(m_history.size()))
+    if (!m_view->isForwardAvailable())
         return false;
-    startLoad({m_history[m_historyIndex + 1], Move::History, m_historyIndex + 1});
+    startLoad([this] { m_view->stepForward(); });
     return true;
 }
 
@@ -313,9 +406,9 @@ bool WebBrowser::goSearch()
 
 bool WebBrowser::refresh()
 {
-    if (m_historyIndex < 0)
+    if (m_view->source().isEmpty())
         return false;
-    startLoad({m_history[m_historyIndex], Move::Reload});
+    startLoad([this] { m_view->reload(); });
     return true;
 }
 
@@ -340,7 +433,7 @@ QString WebBrowser::locationName() const
 
 QString WebBrowser::locationURL() const
 {
-    return m_historyIndex < 0 ? QString() : addressForUrl(m_history[m_historyIndex]);
+    return addressForUrl(m_view->source());
 }
 
 void WebBrowser::setLoadTime(int milliseconds)
@@ -348,58 +441,14 @@ void WebBrowser::setLoadTime(int milliseconds)
     m_loadTimer.setInterval(milliseconds);
 }
 
-void WebBrowser::startLoad(const Load &load)
+void WebBrowser::startLoad(std::function<void()> move)
 {
-    m_pending = load;
+    m_pendingMove = std::move(move);
     m_loadTimer.start();
 }
 
 void WebBrowser::finishLoad()
 {
-    const Load load = m_pending;
-    const Fetched fetched = fetchText(load.url);
-    const QString text = fetched.failure.isEmpty()
-        ? QStringDecoder::decoderForHtml(fetched.data).decode(fetched.data)
-        : errorPage(addressForUrl(load.url), fetched.failure);
-
-    // The page is made whole and trimmed before the view lays any of it out.
-    auto *document = new QTextDocument(m_view);
-    document->setUndoRedoEnabled(false);
-    document->setDefaultFont(m_view->font());
-    // Pictures and style sheets of the page are found relative to it.
-    document->setBaseUrl(load.url);
-    if (Qt::mightBeRichText(text))
-        document->setHtml(text);
-    else
-        document->setPlainText(text);
-    breakLongParagraphs(document);
-    if (fetched.truncated)
-        insertCutNotice(document);
-    // The view deletes only the document it made itself; the pages are ours.
-    const QPointer<QTextDocument> shown = m_view->document();
-    m_view->setDocument(document);
-    if (shown && shown->parent() == m_view)
-        delete shown;
-    if (load.url.hasFragment())
-        m_view->scrollToAnchor(load.url.fragment());
-
-    switch (load.move) {
-    case Move::Forward:
-        m_history.resize(size_t(m_historyIndex + 1));
-        m_history.push_back(load.url);
-        m_historyIndex = int(m_history.size()) - 1;
-        break;
-    case Move::History:
-        m_historyIndex = load.historyIndex;
-        break;
-    case Move::Reload:
-        break;
-    }
+    m_view->go(m_pendingMove);
     emit downloadComplete();
-}
-
-void WebBrowser::followLink(const QUrl &link)
-{
-    const QUrl base = m_historyIndex < 0 ? QUrl() : m_history[m_historyIndex];
-    startLoad({base.resolved(link), Move::Forward});
 }

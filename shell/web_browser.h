@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
-#include <vector>
+#include <functional>
 
+class PageView;
 class QTextBrowser;
 
 // The help window's embedded browser: shows HTML pages and plain texts in a
 // QTextBrowser, with the operations a browser control offers (navigate, back,
-// forward, home, search, stop, refresh, busy state, location) and a history
-// that lasts as long as the widget.
+// forward, home, search, stop, refresh, busy state, location). The history is
+// the QTextBrowser's own, and lasts as long as the widget.
 //
 // Addresses are what a user types into an address box:
 // - the program's installed folder, "C:\Archivos de programa\Vorbelia\", holds
@@ -70,27 +70,17 @@ public:
     // unless set), e.g. to watch a slow load.
     void setLoadTime(int milliseconds);
 
-    QTextBrowser *view() const { return m_view; }
+    QTextBrowser *view() const;
 
 signals:
     void downloadComplete();
 
 private:
-    enum class Move { Forward, History, Reload };
-    struct Load
-    {
-        QUrl url;
-        Move move = Move::Forward;
-        int historyIndex = -1;
-    };
-
-    void startLoad(const Load &load);
+    // Makes `move` in the view's history once the load's time is up.
+    void startLoad(std::function<void()> move);
     void finishLoad();
-    void followLink(const QUrl &link);
 
-    QTextBrowser *m_view;
+    PageView *m_view;
     QTimer m_loadTimer;
-    Load m_pending;
-    std::vector<QUrl> m_history;
-    int m_historyIndex = -1;
+    std::function<void()> m_pendingMove;
 };

@@ -1,5 +1,6 @@
 #include "application.h"
 #include "frmabout.h"
+#include "memory_registry_support.h"
 #include "surface.h"
 #include "sysinfo_launcher.h"
 #include "twips.h"
@@ -16,6 +17,9 @@ namespace {
 
 const QString kUnavailable = QStringLiteral("La información del sistema no está disponible en este momento");
 const QByteArray kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+// What a key grants: every right, or reading alone.
+constexpr DWORD kEveryRight = ~DWORD(0);
+constexpr DWORD kReadOnly = READ_CONTROL | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;
 
 QByteArray dword(quint32 value)
 {
@@ -61,11 +65,14 @@ private slots:
     void readsKeyValuesByType();
     void startsSystemInformation_data();
     void startsSystemInformation();
+    void programRegistryHoldsNothing();
 };
 
-// Qt's standard texts in Spanish, loaded as the program loads them.
+// The program's name and version, and Qt's standard texts in Spanish, given
+// to the application as the program gives them.
 void AboutTest::initTestCase()
 {
+    app::setNameAndVersion();
     QVERIFY2(app::loadStandardTexts(), "Qt's Spanish translations (qt6-translations-l10n) are missing");
 }
 
@@ -82,6 +89,7 @@ void AboutTest::unavailableMessageReadsSpanishAndOutlivesItsWindow()
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         QCOMPARE(box->text(), kUnavailable);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Vorbelia"));
         QCOMPARE(box->windowHandle()->transientParent(), about->windowHandle());
         button = box->button(QMessageBox::Ok)->text();
         delete about;
@@ -156,17 +164,17 @@ void AboutTest::readsKeyValuesByType_data()
     const QByteArray path = "C:\\Archivos de programa\\MSInfo\\MSINFO32.EXE", full(1024, 'x');
     const QString before = QStringLiteral("before"), text = QString::fromLatin1(path);
     const LookUpCase cases[] = {
-        {"text stored with its NUL", "Path", REG_SZ, path + '\0', KEY_ALL_RIGHTS, true, text},
-        {"text stored without NUL", "Path", REG_SZ, path, KEY_ALL_RIGHTS, true, text},
-        {"1024 bytes are read whole", "Path", REG_SZ, full, KEY_ALL_RIGHTS, true, QString::fromLatin1(full)},
-        {"a lone NUL is empty text", "Path", REG_SZ, QByteArray(1, '\0'), KEY_ALL_RIGHTS, true, QString()},
-        {"number", "Path", REG_DWORD, dword(300), KEY_ALL_RIGHTS, true, QStringLiteral("300")},
-        {"largest number", "Path", REG_DWORD, dword(0xFFFFFFFF), KEY_ALL_RIGHTS, true, QStringLiteral("4294967295")},
-        {"expandable text leaves the text", "Path", REG_EXPAND_SZ, "%SystemRoot%", KEY_ALL_RIGHTS, true, before},
-        {"missing value", "Other", REG_SZ, path, KEY_ALL_RIGHTS, false, QString()},
-        {"1025 bytes", "Path", REG_SZ, QByteArray(1025, 'x'), KEY_ALL_RIGHTS, false, QString()},
-        {"size 0", "Path", REG_SZ, QByteArray(), KEY_ALL_RIGHTS, false, QString()},
-        {"key readable only", "Path", REG_SZ, path, KEY_READ, false, QString()},
+        {"text stored with its NUL", "Path", REG_SZ, path + '\0', kEveryRight, true, text},
+        {"text stored without NUL", "Path", REG_SZ, path, kEveryRight, true, text},
+        {"1024 bytes are read whole", "Path", REG_SZ, full, kEveryRight, true, QString::fromLatin1(full)},
+        {"a lone NUL is empty text", "Path", REG_SZ, QByteArray(1, '\0'), kEveryRight, true, QString()},
+        {"number", "Path", REG_DWORD, dword(300), kEveryRight, true, QStringLiteral("300")},
+        {"largest number", "Path", REG_DWORD, dword(0xFFFFFFFF), kEveryRight, true, QStringLiteral("4294967295")},
+        {"expandable text leaves the text", "Path", REG_EXPAND_SZ, "%SystemRoot%", kEveryRight, true, before},
+        {"missing value", "Other", REG_SZ, path, kEveryRight, false, QString()},
+        {"1025 bytes", "Path", REG_SZ, QByteArray(1025, 'x'), kEveryRight, false, QString()},
+        {"size 0", "Path", REG_SZ, QByteArray(), kEveryRight, false, QString()},
+        {"key readable only", "Path", REG_SZ, path, kReadOnly, false, QString()},
     };
     for (const LookUpCase &c : cases)
         QTest::newRow(c.tag) << c;
@@ -185,6 +193,8 @@ void AboutTest::readsKeyValuesByType()
     QCOMPARE(sysinfo::GetKeyValue(registry, HKEY_LOCAL_MACHINE, QString::fromLatin1(kPathKey), "PATH", value), c.read);
     QCOMPARE(value, c.expected);
     QCOMPARE(registry.openKeyCount(), 0);
+    // Query, set, create and enumerate subkeys, notify, create link, read control.
+    QCOMPARE(registry.lastAccessAsked(), DWORD(0x2003F));
 }
 
 void AboutTest::startsSystemInformation_data()
@@ -226,6 +236,28 @@ void AboutTest::startsSystemInformation()
     QCOMPARE(started, c.started);
     QCOMPARE(messages, c.message ? QStringList{kUnavailable} : QStringList());
     QCOMPARE(registry.openKeyCount(), 0);
+}
+
+// This computer has no registry: the window's look-up reads nothing, and
+// System Information is said to be unavailable without a search or a start.
+void AboutTest::programRegistryHoldsNothing()
+{
+    frmAbout about;
+    QString value = QStringLiteral("before");
+    QVERIFY(!about.GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromLatin1(kPathKey), QStringLiteral("PATH"), value));
+    QCOMPARE(value, QString());
+
+    QStringList calls;
+    sysinfo::Services services;
+    services.findFile = [&](const QString &path) { calls << QStringLiteral("search ") + path; return true; };
+    services.startProgram = [&](const QString &path) { calls << QStringLiteral("start ") + path; return true; };
+    services.showMessage = [&](QWidget *parent, const QString &prompt) {
+        QCOMPARE(parent, &about);
+        calls << prompt;
+    };
+    about.setServices(services);
+    QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+    QCOMPARE(calls, QStringList{kUnavailable});
 }
 
 QTEST_MAIN(AboutTest)

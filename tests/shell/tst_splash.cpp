@@ -1,3 +1,4 @@
+#include "application.h"
 #include "frmsplash.h"
 #include "surface.h"
 #include "twips.h"
@@ -41,15 +42,23 @@ class SplashTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void showsVersionThenTimerHandsOver();
+    void initTestCase();
+    void showsNameAndVersionThenTimerHandsOver();
     void triggersHandOver_data();
     void triggersHandOver();
     void handsOverOnlyOnce();
 };
 
-void SplashTest::showsVersionThenTimerHandsOver()
+// The program's name and version, given to the application as the program gives them.
+void SplashTest::initTestCase()
+{
+    app::setNameAndVersion();
+}
+
+void SplashTest::showsNameAndVersionThenTimerHandsOver()
 {
     ShownSplash shown;
+    QCOMPARE(shown.splash->lblProductName->Caption(), QStringLiteral("Vorbelia"));
     QCOMPARE(shown.splash->lblVersion->Caption(), QStringLiteral("Versión: 2.1.12"));
     QVERIFY(shown.splash->windowFlags().testFlag(Qt::FramelessWindowHint));
     QTimer *timer = shown.splash->Timer1;
