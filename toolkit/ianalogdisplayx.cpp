@@ -1,5 +1,6 @@
 #include "ianalogdisplayx.h"
 
+#include "classic_frame.h"
 #include "number_format.h"
 
 #include <QPainter>
@@ -11,6 +12,7 @@ namespace {
 constexpr double kBorder = 1.0;     // the lowered frame
 constexpr double kPadding = 1.0;    // between frame and text
 constexpr int kSmallestPixelSize = 5;
+const QColor kBorderLight{0xdc, 0xdc, 0xdc};   // lower and right edge of the frame
 
 // How far the text reaches from where it starts: its advance, or its ink
 // where a glyph overhangs.
@@ -29,38 +31,38 @@ iAnalogDisplayX::iAnalogDisplayX(QWidget *parent)
 
 void iAnalogDisplayX::setValue(double value)
 {
-    m_value = value;
-    valueShown();
+    if (instrument::change(m_value, value))
+        valueShown();
 }
 
 void iAnalogDisplayX::setUnitText(const QString &unitText)
 {
-    m_unitText = unitText;
-    valueShown();
+    if (instrument::change(m_unitText, unitText))
+        valueShown();
 }
 
 void iAnalogDisplayX::setTextColor(const QColor &color)
 {
-    m_textColor = color;
-    update();
+    if (instrument::change(m_textColor, color))
+        update();
 }
 
 void iAnalogDisplayX::setAlignment(Qt::Alignment alignment)
 {
-    m_alignment = alignment & Qt::AlignHorizontal_Mask;
-    update();
+    if (instrument::change(m_alignment, alignment & Qt::AlignHorizontal_Mask))
+        update();
 }
 
 void iAnalogDisplayX::setBackgroundColor(const QColor &color)
 {
-    m_backgroundColor = color;
-    designChanged();
+    if (instrument::change(m_backgroundColor, color))
+        designChanged();
 }
 
 void iAnalogDisplayX::setPrecision(int decimals)
 {
-    m_precision = std::clamp(decimals, 0, 9);
-    valueShown();
+    if (instrument::change(m_precision, std::clamp(decimals, 0, 9)))
+        valueShown();
 }
 
 QString iAnalogDisplayX::text() const
@@ -81,13 +83,8 @@ QRectF iAnalogDisplayX::textRect() const
 
 void iAnalogDisplayX::paintStatic(QPainter &painter) const
 {
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.fillRect(rect(), m_backgroundColor);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawPolyline(QPolygonF{box.bottomLeft(), box.topLeft(), box.topRight()});
-    painter.setPen(QColor(0xdc, 0xdc, 0xdc));
-    painter.drawPolyline(QPolygonF{box.topRight(), box.bottomRight(), box.bottomLeft()});
+    paintClassicFrame(painter, rect(), classic::kShadow, kBorderLight);
 }
 
 // A text too wide for the window is set narrower, then smaller, until it fits

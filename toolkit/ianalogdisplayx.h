@@ -15,7 +15,12 @@
 class iAnalogDisplayX : public InstrumentWidget
 {
     Q_OBJECT
-    Q_PROPERTY(double value READ value WRITE setValue)
+    Q_PROPERTY(double value READ value WRITE setValue USER true)
+    Q_PROPERTY(QString unitText READ unitText WRITE setUnitText)
+    Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
+    Q_PROPERTY(int precision READ precision WRITE setPrecision)
 public:
     explicit iAnalogDisplayX(QWidget *parent = nullptr);
 
@@ -25,8 +30,11 @@ public:
     void setUnitText(const QString &unitText);
     QString unitText() const { return m_unitText; }
     void setTextColor(const QColor &color);
+    QColor textColor() const { return m_textColor; }
     void setAlignment(Qt::Alignment alignment);   // horizontal part used; default centred
+    Qt::Alignment alignment() const { return m_alignment; }
     void setBackgroundColor(const QColor &color);
+    QColor backgroundColor() const { return m_backgroundColor; }
     void setPrecision(int decimals);              // 0 to 9
     int precision() const { return m_precision; }
 

@@ -1,6 +1,7 @@
 #include "iangulargaugex.h"
 
 #include "number_format.h"
+#include "picture_cache.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -41,7 +42,7 @@ iAngularGaugeX::ScaleNumber textAround(const QFontMetricsF &metrics, const QStri
 // Small text stays crisp when its baseline starts on a device pixel.
 void drawSmallText(QPainter &painter, const iAngularGaugeX::ScaleNumber &text)
 {
-    const double scale = instrument::deviceScale(painter);
+    const double scale = devicePixelScale(painter);
     const QPointF origin(std::round(text.origin.x() * scale) / scale, std::round(text.origin.y() * scale) / scale);
     painter.drawText(origin, text.text);
 }
@@ -55,46 +56,44 @@ iAngularGaugeX::iAngularGaugeX(QWidget *parent)
 
 void iAngularGaugeX::setPosition(double position)
 {
-    m_position = position;
-    valueShown();
+    if (instrument::change(m_position, position))
+        valueShown();
 }
 
 void iAngularGaugeX::setRange(double minimum, double maximum)
 {
-    m_minimum = minimum;
-    m_maximum = maximum;
-    designChanged();
+    if (instrument::change(m_minimum, minimum, m_maximum, maximum))
+        designChanged();
 }
 
 void iAngularGaugeX::setLabel(const QString &label)
 {
-    m_label = label;
-    designChanged();
+    if (instrument::change(m_label, label))
+        designChanged();
 }
 
 void iAngularGaugeX::setArc(double startDegrees, double spanDegrees)
 {
-    m_arcStart = startDegrees;
-    m_arcSpan = std::clamp(spanDegrees, 0.0, 360.0);
-    designChanged();
+    if (instrument::change(m_arcStart, startDegrees, m_arcSpan, std::clamp(spanDegrees, 0.0, 360.0)))
+        designChanged();
 }
 
 void iAngularGaugeX::setPointerColor(const QColor &color)
 {
-    m_pointerColor = color;
-    update();
+    if (instrument::change(m_pointerColor, color))
+        update();
 }
 
 void iAngularGaugeX::setTickColor(const QColor &color)
 {
-    m_tickColor = color;
-    designChanged();
+    if (instrument::change(m_tickColor, color))
+        designChanged();
 }
 
 void iAngularGaugeX::setFaceColor(const QColor &color)
 {
-    m_faceColor = color;
-    designChanged();
+    if (instrument::change(m_faceColor, color))
+        designChanged();
 }
 
 QSize iAngularGaugeX::sizeHint() const

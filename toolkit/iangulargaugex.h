@@ -4,13 +4,12 @@
 
 #include <QColor>
 
-// Round dial gauge (the pressure gauges of the refrigerant circuit): a chrome
-// bezel, a white face with major and minor ticks along an arc, numbers inside
-// the ticks, the unit label ("bar") under the hub and a needle. A small dial
-// numbers only every second, fourth, ... major tick from the first to the
-// last, so that its numbers stay legible and apart; one too small for
-// legible numbers (the unit scheme's 34 x 38 and 39 x 41 px gauges) shows
-// its ticks without numbers.
+// Round dial gauge (a pressure gauge, say): a chrome bezel, a white face with
+// major and minor ticks along an arc, numbers inside the ticks, the unit label
+// ("bar") under the hub and a needle. A small dial numbers only every second,
+// fourth, ... major tick from the first to the last, so that its numbers stay
+// legible and apart; one too small for legible numbers (about 40 px across)
+// shows its ticks without numbers.
 // The arc follows the instruments' angle convention: degrees counter-clockwise
 // from 3 o'clock, the span running clockwise from the start. The default arc
 // starts at 225 (lower left) and spans 270 degrees to -45 (lower right); an arc
@@ -20,7 +19,15 @@
 class iAngularGaugeX : public InstrumentWidget
 {
     Q_OBJECT
-    Q_PROPERTY(double position READ position WRITE setPosition)
+    Q_PROPERTY(double position READ position WRITE setPosition USER true)
+    Q_PROPERTY(double minimum READ minimum)
+    Q_PROPERTY(double maximum READ maximum)
+    Q_PROPERTY(QString label READ label WRITE setLabel)
+    Q_PROPERTY(double arcStart READ arcStart)
+    Q_PROPERTY(double arcSpan READ arcSpan)
+    Q_PROPERTY(QColor pointerColor READ pointerColor WRITE setPointerColor)
+    Q_PROPERTY(QColor tickColor READ tickColor WRITE setTickColor)
+    Q_PROPERTY(QColor faceColor READ faceColor WRITE setFaceColor)
 public:
     explicit iAngularGaugeX(QWidget *parent = nullptr);
 
@@ -36,8 +43,11 @@ public:
     double arcStart() const { return m_arcStart; }
     double arcSpan() const { return m_arcSpan; }
     void setPointerColor(const QColor &color);
+    QColor pointerColor() const { return m_pointerColor; }
     void setTickColor(const QColor &color);
+    QColor tickColor() const { return m_tickColor; }
     void setFaceColor(const QColor &color);
+    QColor faceColor() const { return m_faceColor; }
 
     QSize sizeHint() const override;
 

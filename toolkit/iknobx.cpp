@@ -1,9 +1,6 @@
 #include "iknobx.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +10,6 @@ namespace {
 
 constexpr double kArcStart = 225.0;    // lower left
 constexpr double kArcSpan = 270.0;     // clockwise over the top to lower right
-constexpr int kWheelNotch = 120;       // eighths of a degree per wheel notch
 
 // Decimals needed to show a step exactly (0.1 -> 1, 0.25 -> 2, 1 -> 0).
 int decimalsOf(double step)
@@ -29,7 +25,7 @@ int decimalsOf(double step)
 } // namespace
 
 iKnobX::iKnobX(QWidget *parent)
-    : InstrumentWidget(QStringLiteral("Mando giratorio"), parent)
+    : SteppedControl(QStringLiteral("Mando giratorio"), parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     valueShown();
@@ -37,24 +33,23 @@ iKnobX::iKnobX(QWidget *parent)
 
 void iKnobX::setPosition(double position)
 {
-    if (position == m_position || (std::isnan(position) && std::isnan(m_position)))
+    if (!instrument::change(m_position, position))
         return;
-    m_position = position;
     valueShown();
     emit changed();
 }
 
 void iKnobX::setRange(double minimum, double maximum)
 {
-    m_minimum = minimum;
-    m_maximum = maximum;
-    designChanged();
+    if (instrument::change(m_minimum, minimum, m_maximum, maximum))
+        designChanged();
 }
 
+// The accessible value text shows as many decimals as the step.
 void iKnobX::setArrowStep(double step)
 {
-    m_arrowStep = step;
-    valueShown();
+    if (instrument::change(m_arrowStep, step))
+        valueShown();
 }
 
 void iKnobX::setPageStep(double step)
@@ -64,20 +59,20 @@ void iKnobX::setPageStep(double step)
 
 void iKnobX::setMajorTickCount(int count)
 {
-    m_majorTickCount = std::max(0, count);
-    designChanged();
+    if (instrument::change(m_majorTickCount, std::max(0, count)))
+        designChanged();
 }
 
 void iKnobX::setTickLabelsVisible(bool visible)
 {
-    m_tickLabelsVisible = visible;
-    designChanged();
+    if (instrument::change(m_tickLabelsVisible, visible))
+        designChanged();
 }
 
 void iKnobX::setTransparent(bool transparent)
 {
-    m_transparent = transparent;
-    designChanged();
+    if (instrument::change(m_transparent, transparent))
+        designChanged();
 }
 
 QSize iKnobX::sizeHint() const
@@ -184,21 +179,28 @@ void iKnobX::userSet(double position)
     setPosition(instrument::tidy(std::clamp(position, std::min(m_minimum, m_maximum), std::max(m_minimum, m_maximum))));
 }
 
-void iKnobX::mousePressEvent(QMouseEvent *event)
+bool iKnobX::stepAction(Action action)
 {
-    if (event->button() != Qt::LeftButton) {
-        InstrumentWidget::mousePressEvent(event);
-        return;
+    switch (action) {
+    case Action::SingleStepUp: turnBy(m_arrowStep); break;
+    case Action::SingleStepDown: turnBy(-m_arrowStep); break;
+    case Action::PageStepUp: turnBy(m_pageStep); break;
+    case Action::PageStepDown: turnBy(-m_pageStep); break;
+    case Action::ToFirst: userSet(std::min(m_minimum, m_maximum)); break;
+    case Action::ToLast: userSet(std::max(m_minimum, m_maximum)); break;
     }
-    m_dragging = true;
-    m_dragAngle = std::numeric_limits<double>::quiet_NaN();
-    mouseMoveEvent(event);
+    return true;
 }
 
-void iKnobX::mouseMoveEvent(QMouseEvent *event)
+bool iKnobX::dragStarted(QMouseEvent *event)
 {
-    if (!m_dragging)
-        return;
+    m_dragAngle = std::numeric_limits<double>::quiet_NaN();
+    dragMoved(event);
+    return true;
+}
+
+void iKnobX::dragMoved(QMouseEvent *event)
+{
     // Near the centre the direction of the pointer is meaningless: the turn
     // starts again from wherever the pointer leaves that dead zone.
     const Geometry g = geometry();
@@ -214,56 +216,4 @@ void iKnobX::mouseMoveEvent(QMouseEvent *event)
         turnBy(turned / kArcSpan * (m_maximum - m_minimum));
     }
     m_dragAngle = angle;
-}
-
-void iKnobX::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
-    else
-        InstrumentWidget::mouseReleaseEvent(event);
-}
-
-void iKnobX::wheelEvent(QWheelEvent *event)
-{
-    const QPoint delta = event->angleDelta();
-    m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
-    while (std::abs(m_wheelRemainder) >= kWheelNotch) {
-        const int direction = m_wheelRemainder > 0 ? 1 : -1;
-        m_wheelRemainder -= direction * kWheelNotch;
-        turnBy(direction * m_arrowStep);
-    }
-    event->accept();
-}
-
-void iKnobX::keyPressEvent(QKeyEvent *event)
-{
-    const double lowest = std::min(m_minimum, m_maximum);
-    const double highest = std::max(m_minimum, m_maximum);
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-        turnBy(m_arrowStep);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-        turnBy(-m_arrowStep);
-        break;
-    case Qt::Key_PageUp:
-        turnBy(m_pageStep);
-        break;
-    case Qt::Key_PageDown:
-        turnBy(-m_pageStep);
-        break;
-    case Qt::Key_Home:
-        userSet(lowest);
-        break;
-    case Qt::Key_End:
-        userSet(highest);
-        break;
-    default:
-        InstrumentWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
 }

@@ -1,22 +1,30 @@
 #pragma once
 
 #include "instrument.h"
+#include "stepped_control.h"
 
-// Rotary knob of the control panel (the fan speed control): a round knob with
-// a white index line turning over a scale of major ticks that spans 270 degrees,
-// from lower left (225 degrees) clockwise through the top to lower right.
+// Rotary knob: a round knob with a white index line turning over a scale of
+// major ticks that spans 270 degrees, from lower left (225 degrees) clockwise
+// through the top to lower right.
 //
 // The position is a continuous double. Code may write any value: it is kept as
 // written and read back unchanged (the index is drawn clipped to the scale).
-// The user turns the knob by dragging around its centre, with the wheel (one
-// arrow step per notch, up = more) and with the keys (arrows: arrow step,
-// Page Up/Down: page step, Home/End: the ends); what the user does is clamped
-// to the range. `changed()` follows every change of the position, whether the
-// user or code made it, and never a step that leaves the position as it was.
-class iKnobX : public InstrumentWidget
+// The user turns the knob by dragging around its centre, with the wheel and
+// with the keys (SteppedControl: a single step is the arrow step, Home/End the
+// ends of the range); what the user does is clamped to the range.
+// `changed()` follows every change of the position, whether the user or code
+// made it, and never a step that leaves the position as it was.
+class iKnobX : public SteppedControl<InstrumentWidget>
 {
     Q_OBJECT
-    Q_PROPERTY(double position READ position WRITE setPosition NOTIFY changed)
+    Q_PROPERTY(double position READ position WRITE setPosition NOTIFY changed USER true)
+    Q_PROPERTY(double minimum READ minimum)
+    Q_PROPERTY(double maximum READ maximum)
+    Q_PROPERTY(double arrowStep READ arrowStep WRITE setArrowStep)
+    Q_PROPERTY(double pageStep READ pageStep WRITE setPageStep)
+    Q_PROPERTY(int majorTickCount READ majorTickCount WRITE setMajorTickCount)
+    Q_PROPERTY(bool tickLabelsVisible READ tickLabelsVisible WRITE setTickLabelsVisible)
+    Q_PROPERTY(bool transparent READ isTransparent WRITE setTransparent)
 public:
     explicit iKnobX(QWidget *parent = nullptr);
 
@@ -47,11 +55,9 @@ protected:
     void paintMoving(QPainter &painter) const override;
     QString valueText() const override;
 
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool stepAction(Action action) override;
+    bool dragStarted(QMouseEvent *event) override;
+    void dragMoved(QMouseEvent *event) override;
 
 private:
     struct Geometry
@@ -74,7 +80,5 @@ private:
     bool m_tickLabelsVisible = true;
     bool m_transparent = false;
 
-    bool m_dragging = false;
     double m_dragAngle = 0.0;       // pointer direction at the last drag event
-    int m_wheelRemainder = 0;       // eighths of a degree not yet used
 };

@@ -1,17 +1,71 @@
 #include "instrument.h"
 
 #include "number_format.h"
+#include "picture_cache.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QLocale>
+#include <QMetaProperty>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
 
+// Assistive tools' view of an instrument: its kind as the name, its value
+// through the value interface. The value is read when a tool asks for it.
+class InstrumentAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit InstrumentAccessible(InstrumentWidget *instrument)
+        : QAccessibleWidget(instrument)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? instrument()->valueText() : QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return valueOf(instrument()); }
+    // The instruments are operated by their own keys, not set by assistive tools.
+    void setCurrentValue(const QVariant &) override {}
+    QVariant minimumValue() const override { return widget()->property("minimum"); }
+    QVariant maximumValue() const override { return widget()->property("maximum"); }
+    QVariant minimumStepSize() const override { return {}; }
+
+    static QVariant valueOf(const InstrumentWidget *instrument)
+    {
+        return instrument->metaObject()->userProperty().read(instrument);
+    }
+
+private:
+    const InstrumentWidget *instrument() const { return static_cast<const InstrumentWidget *>(object()); }
+};
+
+namespace {
+
+QAccessibleInterface *instrumentAccessible(const QString &, QObject *object)
+{
+    auto *instrument = qobject_cast<InstrumentWidget *>(object);
+    return instrument ? new InstrumentAccessible(instrument) : nullptr;
+}
+
+} // namespace
+
 InstrumentWidget::InstrumentWidget(const QString &accessibleKind, QWidget *parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(instrumentAccessible), true);
+    Q_UNUSED(factoryInstalled)
     setAccessibleName(accessibleKind);
 }
 
@@ -21,31 +75,28 @@ void InstrumentWidget::designChanged()
     valueShown();
 }
 
-// Formatting the value costs more than the rest of a change; a calculation
-// run many times over in one turn (a selector ramp) formats it once.
+// Nothing is done for assistive tools unless one listens; then a calculation
+// run many times over in one turn (a selector ramp) tells it once.
 void InstrumentWidget::valueShown()
 {
     update();
-    if (!isVisible()) {
-        publishValue();
+    if (m_valueChangePending || !QAccessible::isActive())
         return;
-    }
-    if (m_valuePublishPending)
-        return;
-    m_valuePublishPending = true;
-    QMetaObject::invokeMethod(this, [this] { publishValue(); }, Qt::QueuedConnection);
+    m_valueChangePending = true;
+    QMetaObject::invokeMethod(this, [this] { announceValue(); }, Qt::QueuedConnection);
 }
 
-void InstrumentWidget::publishValue()
+void InstrumentWidget::announceValue()
 {
-    m_valuePublishPending = false;
-    setAccessibleDescription(valueText());
+    m_valueChangePending = false;
+    QAccessibleValueChangeEvent event(this, InstrumentAccessible::valueOf(this));
+    QAccessible::updateAccessibility(&event);
 }
 
 void InstrumentWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const double scale = instrument::deviceScale(painter);
+    const double scale = devicePixelScale(painter);
     const QSize pixels(std::max(1, int(std::ceil(width() * scale))), std::max(1, int(std::ceil(height() * scale))));
     if (!m_staticLayerValid || m_staticLayer.size() != pixels
         || !qFuzzyCompare(m_staticLayer.devicePixelRatio(), scale) || m_staticLayerLocale != QLocale()) {
@@ -93,19 +144,15 @@ void InstrumentWidget::focusOutEvent(QFocusEvent *event)
 
 namespace instrument {
 
-namespace {
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
-}
-
 QPointF polar(QPointF centre, double radius, double degrees)
 {
-    return {centre.x() + radius * std::cos(degrees * kDegree),
-            centre.y() - radius * std::sin(degrees * kDegree)};
+    const double radians = qDegreesToRadians(degrees);
+    return {centre.x() + radius * std::cos(radians), centre.y() - radius * std::sin(radians)};
 }
 
 double angleOf(QPointF centre, QPointF point)
 {
-    const double degrees = std::atan2(centre.y() - point.y(), point.x() - centre.x()) / kDegree;
+    const double degrees = qRadiansToDegrees(std::atan2(centre.y() - point.y(), point.x() - centre.x()));
     return degrees < 0.0 ? degrees + 360.0 : degrees;
 }
 
@@ -238,13 +285,6 @@ void paintKnobBody(QPainter &painter, QPointF centre, double radius)
 QPen focusPen(const QPalette &palette)
 {
     return QPen(palette.color(QPalette::Highlight), 1.0, Qt::DotLine);
-}
-
-double deviceScale(const QPainter &painter)
-{
-    const QTransform t = painter.deviceTransform();
-    const double scale = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
-    return scale > 0.0 ? scale : 1.0;
 }
 
 } // namespace instrument

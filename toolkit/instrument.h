@@ -7,9 +7,12 @@
 #include <QVector>
 #include <QWidget>
 
+#include <cmath>
+#include <type_traits>
+
 class QPainter;
 
-// Common ground of the panel instruments (knob, selectors, switch, thermometer,
+// Common ground of the instruments (knob, selectors, switch, thermometer,
 // gauge, read-outs). Each instrument paints in two layers:
 //  - the static layer: whatever changes only with a design setting or the size
 //    (face, scale, ticks, bezel). It is rendered once per size, device scale
@@ -17,10 +20,14 @@ class QPainter;
 //    resolution, so it stays sharp at any device pixel ratio and costs one
 //    blit per repaint;
 //  - the moving layer: pointer, column, digits, painted on top at every repaint.
-// The instrument's value is published to assistive tools as the accessible
-// description (the accessible name says what kind of instrument it is). A
-// shown instrument publishes it once at the end of the event loop's turn, the
-// value it then shows, however often the value changed; a hidden one at once.
+// Design settings are properties, read and written by name; writing the value
+// a setting already has changes nothing (no repaint, the static layer kept).
+//
+// Assistive tools see the kind of instrument as its accessible name and its
+// value through the accessible value interface: the value property (the one
+// marked USER) as the current value, valueText() as the value's text. They
+// read it when they want it; one that listens is told of a change once per
+// turn of the event loop, however often the value changed in that turn.
 //
 // Angle convention shared by every round instrument: degrees counter-clockwise
 // from 3 o'clock (0 = right, 90 = top, 180 = left, 270 = bottom); a scale arc
@@ -34,7 +41,7 @@ public:
 protected:
     // A design setting changed: the static layer is redrawn at the next paint.
     void designChanged();
-    // The value shown changed: repaint and refresh the accessible value.
+    // The value shown changed: repaint and tell a listening assistive tool.
     void valueShown();
 
     virtual void paintStatic(QPainter &painter) const = 0;
@@ -49,12 +56,13 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void publishValue();
+    friend class InstrumentAccessible;
+    void announceValue();
 
     QPixmap m_staticLayer;
     QLocale m_staticLayerLocale;
     bool m_staticLayerValid = false;
-    bool m_valuePublishPending = false;
+    bool m_valueChangePending = false;
 };
 
 namespace instrument {
@@ -100,8 +108,27 @@ void paintKnobBody(QPainter &painter, QPointF centre, double radius);
 // The dotted line that marks an instrument with the keyboard focus.
 QPen focusPen(const QPalette &palette);
 
-// Logical pixel size of the painter's target: the device pixel ratio times any
-// scaling of the painter (used to render cached layers at full resolution).
-double deviceScale(const QPainter &painter);
+// Writes `value` into a setting; false, writing nothing, when the setting
+// already holds it (two NaNs count as equal).
+template <typename T>
+bool change(T &setting, const std::decay_t<T> &value)
+{
+    if constexpr (std::is_floating_point_v<T>) {
+        if (std::isnan(setting) && std::isnan(value))
+            return false;
+    }
+    if (setting == value)
+        return false;
+    setting = value;
+    return true;
+}
+
+// Both settings of a pair (a range, an arc) at once; false if neither changed.
+template <typename T>
+bool change(T &first, const std::decay_t<T> &firstValue, T &second, const std::decay_t<T> &secondValue)
+{
+    const bool firstChanged = change(first, firstValue);
+    return change(second, secondValue) || firstChanged;
+}
 
 } // namespace instrument

@@ -1,5 +1,7 @@
 #include "isevensegmentintegerx.h"
 
+#include "classic_frame.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -53,6 +55,7 @@ QPolygonF segmentShape(int segment)
 constexpr double kSlant = 0.12;        // sideways lean of a digit per unit of height
 constexpr double kDigitAspect = 0.56;  // width of a digit cell to its height
 constexpr double kSpacing = 0.32;      // gap between digits, in digit widths
+const QColor kBorderFace{0xd4, 0xd0, 0xc8};   // the light inner edge of the lowered border
 
 } // namespace
 
@@ -64,38 +67,38 @@ iSevenSegmentIntegerX::iSevenSegmentIntegerX(QWidget *parent)
 
 void iSevenSegmentIntegerX::setValue(int value)
 {
-    m_value = value;
-    valueShown();
+    if (instrument::change(m_value, value))
+        valueShown();
 }
 
 void iSevenSegmentIntegerX::setSegmentColor(const QColor &color)
 {
-    m_segmentColor = color;
-    update();
+    if (instrument::change(m_segmentColor, color))
+        update();
 }
 
 void iSevenSegmentIntegerX::setUnlitSegmentColor(const QColor &color)
 {
-    m_unlitSegmentColor = color;
-    designChanged();
+    if (instrument::change(m_unlitSegmentColor, color))
+        designChanged();
 }
 
 void iSevenSegmentIntegerX::setBackgroundColor(const QColor &color)
 {
-    m_backgroundColor = color;
-    designChanged();
+    if (instrument::change(m_backgroundColor, color))
+        designChanged();
 }
 
 void iSevenSegmentIntegerX::setLoweredBorder(bool lowered)
 {
-    m_loweredBorder = lowered;
-    designChanged();
+    if (instrument::change(m_loweredBorder, lowered))
+        designChanged();
 }
 
 void iSevenSegmentIntegerX::setDigitCount(int count)
 {
-    m_digitCount = std::clamp(count, 1, 10);
-    designChanged();
+    if (instrument::change(m_digitCount, std::clamp(count, 1, 10)))
+        designChanged();
 }
 
 QString iSevenSegmentIntegerX::shownText() const
@@ -108,8 +111,8 @@ QString iSevenSegmentIntegerX::shownText() const
 
 void iSevenSegmentIntegerX::setShowSign(bool show)
 {
-    m_showSign = show;
-    valueShown();
+    if (instrument::change(m_showSign, show))
+        valueShown();
 }
 
 QSize iSevenSegmentIntegerX::sizeHint() const
@@ -155,20 +158,8 @@ void iSevenSegmentIntegerX::paintDigit(QPainter &painter, int place, quint8 segm
 void iSevenSegmentIntegerX::paintStatic(QPainter &painter) const
 {
     painter.fillRect(rect(), m_backgroundColor);
-    if (m_loweredBorder) {
-        // Two-pixel sunken frame: shadow above and left, light below and right.
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        const QRect r = rect().adjusted(0, 0, -1, -1);
-        const auto frame = [&](const QRect &box, const QColor &shadow, const QColor &light) {
-            painter.setPen(shadow);
-            painter.drawPolyline(QPolygon{box.bottomLeft(), box.topLeft(), box.topRight()});
-            painter.setPen(light);
-            painter.drawPolyline(QPolygon{box.topRight(), box.bottomRight(), box.bottomLeft()});
-        };
-        frame(r, QColor(0x80, 0x80, 0x80), QColor(0xff, 0xff, 0xff));
-        frame(r.adjusted(1, 1, -1, -1), QColor(0x40, 0x40, 0x40), QColor(0xd4, 0xd0, 0xc8));
-        painter.setRenderHint(QPainter::Antialiasing, true);
-    }
+    if (m_loweredBorder)
+        classic::paintSunken(painter, rect(), kBorderFace);
     for (int place = 0; place < m_digitCount; ++place)
         paintDigit(painter, place, All, m_unlitSegmentColor);
 }

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-// Seven-segment display of a whole number (the fan tachometer): slanted digits,
+// Seven-segment display of a whole number (a tachometer, say): slanted digits,
 // right-aligned in a row of `digitCount` digit places, without leading zeros,
 // on a dark window with a lowered border. Unlit segments stay faintly visible,
 // as on a real LED display. With the sign shown, a negative number has a minus
@@ -16,7 +16,13 @@
 class iSevenSegmentIntegerX : public InstrumentWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int value READ value WRITE setValue)
+    Q_PROPERTY(int value READ value WRITE setValue USER true)
+    Q_PROPERTY(QColor segmentColor READ segmentColor WRITE setSegmentColor)
+    Q_PROPERTY(QColor unlitSegmentColor READ unlitSegmentColor WRITE setUnlitSegmentColor)
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
+    Q_PROPERTY(bool loweredBorder READ loweredBorder WRITE setLoweredBorder)
+    Q_PROPERTY(int digitCount READ digitCount WRITE setDigitCount)
+    Q_PROPERTY(bool showSign READ showSign WRITE setShowSign)
 public:
     explicit iSevenSegmentIntegerX(QWidget *parent = nullptr);
 
@@ -30,6 +36,7 @@ public:
     void setBackgroundColor(const QColor &color);
     QColor backgroundColor() const { return m_backgroundColor; }
     void setLoweredBorder(bool lowered);
+    bool loweredBorder() const { return m_loweredBorder; }
     void setDigitCount(int count);              // 1 to 10
     int digitCount() const { return m_digitCount; }
     void setShowSign(bool show);

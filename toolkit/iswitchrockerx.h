@@ -2,15 +2,15 @@
 
 #include "instrument.h"
 
-// On/off rocker switch of the control panel: an illuminated red rocker in a
-// black bezel, marked "I" (on, upper half) and "O" (off, lower half). The half
-// that is pressed in lies in shadow; the rocker glows while the switch is on.
+// On/off rocker switch: an illuminated red rocker in a black bezel, marked
+// "I" (on, upper half) and "O" (off, lower half). The half that is pressed in
+// lies in shadow; the rocker glows while the switch is on.
 // A click (press and release over the switch) or the space bar toggles it.
 // `changed()` follows every change of state, whether the user or code made it.
 class iSwitchRockerX : public InstrumentWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool on READ isOn WRITE setOn NOTIFY changed)
+    Q_PROPERTY(bool on READ isOn WRITE setOn NOTIFY changed USER true)
 public:
     explicit iSwitchRockerX(QWidget *parent = nullptr);
 

@@ -1,23 +1,20 @@
 #include "iswitchrotaryx.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-constexpr int kWheelNotch = 120;            // eighths of a degree per wheel notch
 constexpr double kReachBeyondEnds = 30.0;   // degrees a press may lie beyond the first or last position
 
 } // namespace
 
 iSwitchRotaryX::iSwitchRotaryX(QWidget *parent)
-    : InstrumentWidget(QStringLiteral("Selector giratorio"), parent)
+    : SteppedControl(QStringLiteral("Selector giratorio"), parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     valueShown();
@@ -25,41 +22,40 @@ iSwitchRotaryX::iSwitchRotaryX(QWidget *parent)
 
 void iSwitchRotaryX::setPosition(int position)
 {
-    if (position == m_position)
+    if (!instrument::change(m_position, position))
         return;
-    m_position = position;
     valueShown();
     emit changed();
 }
 
 void iSwitchRotaryX::setLabels(const QStringList &labels)
 {
-    m_labels = labels;
-    designChanged();
+    if (instrument::change(m_labels, labels))
+        designChanged();
 }
 
 void iSwitchRotaryX::setActiveLabelColor(const QColor &color)
 {
-    m_activeLabelColor = color;
-    update();
+    if (instrument::change(m_activeLabelColor, color))
+        update();
 }
 
 void iSwitchRotaryX::setActiveLabelBold(bool bold)
 {
-    m_activeLabelBold = bold;
-    update();
+    if (instrument::change(m_activeLabelBold, bold))
+        update();
 }
 
 void iSwitchRotaryX::setLabelColor(const QColor &color)
 {
-    m_labelColor = color;
-    update();
+    if (instrument::change(m_labelColor, color))
+        update();
 }
 
 void iSwitchRotaryX::setPointerStyle(PointerStyle style)
 {
-    m_pointerStyle = style;
-    update();
+    if (instrument::change(m_pointerStyle, style))
+        update();
 }
 
 QSize iSwitchRotaryX::sizeHint() const
@@ -240,74 +236,38 @@ bool iSwitchRotaryX::userSelect(int index)
     return true;
 }
 
-void iSwitchRotaryX::mousePressEvent(QMouseEvent *event)
+bool iSwitchRotaryX::dragStarted(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        InstrumentWidget::mousePressEvent(event);
-        return;
-    }
     const int index = positionAt(event->position());
-    m_pressed = index >= 0;
     m_changedDuringPress = userSelect(index);
+    return index >= 0;
 }
 
-void iSwitchRotaryX::mouseMoveEvent(QMouseEvent *event)
+void iSwitchRotaryX::dragMoved(QMouseEvent *event)
 {
-    if (m_pressed && (event->buttons() & Qt::LeftButton))
+    if (event->buttons() & Qt::LeftButton)
         m_changedDuringPress |= userSelect(positionAt(event->position()));
 }
 
-void iSwitchRotaryX::mouseReleaseEvent(QMouseEvent *event)
+// A click that moved nothing still operated the selector: tell once.
+void iSwitchRotaryX::dragFinished(QMouseEvent *)
 {
-    if (event->button() != Qt::LeftButton) {
-        InstrumentWidget::mouseReleaseEvent(event);
-        return;
-    }
-    // A click that moved nothing still operated the selector: tell once.
-    const bool clickedInPlace = m_pressed && !m_changedDuringPress;
-    m_pressed = false;
-    m_changedDuringPress = false;
-    if (clickedInPlace)
+    if (!std::exchange(m_changedDuringPress, false))
         emit changed();
 }
 
-void iSwitchRotaryX::wheelEvent(QWheelEvent *event)
-{
-    const QPoint delta = event->angleDelta();
-    m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
-    while (std::abs(m_wheelRemainder) >= kWheelNotch) {
-        const int direction = m_wheelRemainder > 0 ? 1 : -1;
-        m_wheelRemainder -= direction * kWheelNotch;
-        if (!m_labels.isEmpty())
-            userSelect(std::clamp(shownPosition() + direction, 0, int(m_labels.size()) - 1));
-    }
-    event->accept();
-}
-
-void iSwitchRotaryX::keyPressEvent(QKeyEvent *event)
+bool iSwitchRotaryX::stepAction(Action action)
 {
     const int last = int(m_labels.size()) - 1;
     int target;
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-        target = shownPosition() + 1;
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-        target = shownPosition() - 1;
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = last;
-        break;
-    default:
-        InstrumentWidget::keyPressEvent(event);
-        return;
+    switch (action) {
+    case Action::SingleStepUp: target = shownPosition() + 1; break;
+    case Action::SingleStepDown: target = shownPosition() - 1; break;
+    case Action::ToFirst: target = 0; break;
+    case Action::ToLast: target = last; break;
+    default: return false;
     }
     if (last >= 0)
         userSelect(std::clamp(target, 0, last));
-    event->accept();
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument.h"
+#include "stepped_control.h"
 
 #include <QStringList>
 
@@ -15,9 +16,9 @@
 // nearest end when the number lies outside the labels).
 //
 // Operation and notification rule: the user presses a label or the sector of
-// the dial that points to it, drags around the dial, turns the wheel (one
-// position per notch, up = clockwise) or uses the keys (arrows one position,
-// Home/End the ends). `changed()` is emitted
+// the dial that points to it, drags around the dial, turns the wheel or uses
+// the keys (SteppedControl: a single step is one position, clockwise up;
+// Home/End the ends; no page steps). `changed()` is emitted
 //  - once for each change of position, during a drag as the pointer crosses
 //    into another sector, per wheel notch and per key press;
 //  - once for a click (press and release) that changes nothing, e.g. a click
@@ -27,10 +28,15 @@
 //  - never for a wheel notch or key press at an end, which changes nothing;
 //  - also after a write from code that changes the position.
 // The handler reads the position itself.
-class iSwitchRotaryX : public InstrumentWidget
+class iSwitchRotaryX : public SteppedControl<InstrumentWidget>
 {
     Q_OBJECT
-    Q_PROPERTY(int position READ position WRITE setPosition NOTIFY changed)
+    Q_PROPERTY(int position READ position WRITE setPosition NOTIFY changed USER true)
+    Q_PROPERTY(QStringList labels READ labels WRITE setLabels)
+    Q_PROPERTY(QColor activeLabelColor READ activeLabelColor WRITE setActiveLabelColor)
+    Q_PROPERTY(bool activeLabelBold READ activeLabelBold WRITE setActiveLabelBold)
+    Q_PROPERTY(QColor labelColor READ labelColor WRITE setLabelColor)
+    Q_PROPERTY(PointerStyle pointerStyle READ pointerStyle WRITE setPointerStyle)
 public:
     enum PointerStyle { Triangle, Rectangle };
     Q_ENUM(PointerStyle)
@@ -43,8 +49,11 @@ public:
     void setLabels(const QStringList &labels);
     QStringList labels() const { return m_labels; }
     void setActiveLabelColor(const QColor &color);
+    QColor activeLabelColor() const { return m_activeLabelColor; }
     void setActiveLabelBold(bool bold);
+    bool activeLabelBold() const { return m_activeLabelBold; }
     void setLabelColor(const QColor &color);
+    QColor labelColor() const { return m_labelColor; }
     void setPointerStyle(PointerStyle style);
     PointerStyle pointerStyle() const { return m_pointerStyle; }
 
@@ -61,11 +70,10 @@ protected:
     void paintMoving(QPainter &painter) const override;
     QString valueText() const override;
 
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool stepAction(Action action) override;
+    bool dragStarted(QMouseEvent *event) override;
+    void dragMoved(QMouseEvent *event) override;
+    void dragFinished(QMouseEvent *event) override;
 
 private:
     struct Geometry
@@ -90,7 +98,5 @@ private:
     QColor m_labelColor{Qt::black};
     PointerStyle m_pointerStyle = Triangle;
 
-    bool m_pressed = false;
     bool m_changedDuringPress = false;
-    int m_wheelRemainder = 0;
 };

@@ -15,69 +15,68 @@ iThermometerX::iThermometerX(QWidget *parent)
 
 void iThermometerX::setPosition(double position)
 {
-    m_position = position;
-    valueShown();
+    if (instrument::change(m_position, position))
+        valueShown();
 }
 
 void iThermometerX::setRange(double minimum, double maximum)
 {
-    m_minimum = minimum;
-    m_maximum = maximum;
-    designChanged();
+    if (instrument::change(m_minimum, minimum, m_maximum, maximum))
+        designChanged();
 }
 
 void iThermometerX::setIndicatorColor(const QColor &color)
 {
-    m_indicatorColor = color;
-    designChanged();
+    if (instrument::change(m_indicatorColor, color))
+        designChanged();
 }
 
 void iThermometerX::setIndicatorBackgroundColor(const QColor &color)
 {
-    m_indicatorBackgroundColor = color;
-    designChanged();
+    if (instrument::change(m_indicatorBackgroundColor, color))
+        designChanged();
 }
 
 void iThermometerX::setMajorTickCount(int count)
 {
-    m_majorTickCount = std::max(0, count);
-    designChanged();
+    if (instrument::change(m_majorTickCount, std::max(0, count)))
+        designChanged();
 }
 
 void iThermometerX::setTickLabelsVisible(bool visible)
 {
-    m_tickLabelsVisible = visible;
-    designChanged();
+    if (instrument::change(m_tickLabelsVisible, visible))
+        designChanged();
 }
 
 void iThermometerX::setBulbSize(int pixels)
 {
-    m_bulbSize = std::max(0, pixels);
-    designChanged();
+    if (instrument::change(m_bulbSize, std::max(0, pixels)))
+        designChanged();
 }
 
 void iThermometerX::setIndicatorWidth(int pixels)
 {
-    m_indicatorWidth = std::max(0, pixels);
-    designChanged();
+    if (instrument::change(m_indicatorWidth, std::max(0, pixels)))
+        designChanged();
 }
 
 void iThermometerX::setTransparent(bool transparent)
 {
-    m_transparent = transparent;
-    designChanged();
+    if (instrument::change(m_transparent, transparent))
+        designChanged();
 }
 
 void iThermometerX::setBulbRect(const QRectF &rect)
 {
-    m_bulbRect = rect;
-    designChanged();
+    if (instrument::change(m_bulbRect, rect))
+        designChanged();
 }
 
 void iThermometerX::setWickedBulb(bool wicked)
 {
-    m_wickedBulb = wicked;
-    designChanged();
+    if (instrument::change(m_wickedBulb, wicked))
+        designChanged();
 }
 
 QSize iThermometerX::sizeHint() const

@@ -14,7 +14,17 @@
 class iThermometerX : public InstrumentWidget
 {
     Q_OBJECT
-    Q_PROPERTY(double position READ position WRITE setPosition)
+    Q_PROPERTY(double position READ position WRITE setPosition USER true)
+    Q_PROPERTY(double minimum READ minimum)
+    Q_PROPERTY(double maximum READ maximum)
+    Q_PROPERTY(QColor indicatorColor READ indicatorColor WRITE setIndicatorColor)
+    Q_PROPERTY(QColor indicatorBackgroundColor READ indicatorBackgroundColor WRITE setIndicatorBackgroundColor)
+    Q_PROPERTY(int majorTickCount READ majorTickCount WRITE setMajorTickCount)
+    Q_PROPERTY(bool tickLabelsVisible READ tickLabelsVisible WRITE setTickLabelsVisible)
+    Q_PROPERTY(int bulbSize READ bulbSize WRITE setBulbSize)
+    Q_PROPERTY(int indicatorWidth READ indicatorWidth WRITE setIndicatorWidth)
+    Q_PROPERTY(bool transparent READ isTransparent WRITE setTransparent)
+    Q_PROPERTY(bool wickedBulb READ wickedBulb WRITE setWickedBulb)
 public:
     explicit iThermometerX(QWidget *parent = nullptr);
 
@@ -25,15 +35,22 @@ public:
     double minimum() const { return m_minimum; }
     double maximum() const { return m_maximum; }
     void setIndicatorColor(const QColor &color);             // the column and the bulb
+    QColor indicatorColor() const { return m_indicatorColor; }
     void setIndicatorBackgroundColor(const QColor &color);   // the empty bore above the column
+    QColor indicatorBackgroundColor() const { return m_indicatorBackgroundColor; }
     void setMajorTickCount(int count);                       // 0 = automatic round steps
+    int majorTickCount() const { return m_majorTickCount; }
     void setTickLabelsVisible(bool visible);
+    bool tickLabelsVisible() const { return m_tickLabelsVisible; }
     // How far the bulb reaches beyond the column on each side, in logical
     // pixels; 0 = automatic, in proportion to the width.
     void setBulbSize(int pixels);
+    int bulbSize() const { return m_bulbSize; }
     // Width of the column in logical pixels; 0 = automatic.
     void setIndicatorWidth(int pixels);
+    int indicatorWidth() const { return m_indicatorWidth; }
     void setTransparent(bool transparent);                   // no background of its own
+    bool isTransparent() const { return m_transparent; }
     // Where the bulb stands, in logical pixels of the control (kept inside
     // it); an empty rectangle gives the round bulb at the foot.
     void setBulbRect(const QRectF &rect);
@@ -41,6 +58,7 @@ public:
     // faint and the column stops where it enters the wick, so the wick reads
     // as lying over the bulb.
     void setWickedBulb(bool wicked);
+    bool wickedBulb() const { return m_wickedBulb; }
     // The outline of the bulb's glass as drawn, in logical pixels of the control.
     QRectF bulbRect() const;
 

@@ -5,12 +5,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 qreal devicePixelScale(const QPainter &painter)
 {
     const QTransform t = painter.deviceTransform();
-    const qreal scale = std::hypot(t.m11(), t.m12());
+    const qreal scale = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
     return scale > 0 ? scale : 1.0;
 }
 

@@ -11,7 +11,9 @@ class QPainter;
 class QSvgRenderer;
 
 // Device pixels per logical pixel of what `painter` paints on: the screen's
-// device pixel ratio, or the scale of a render into an image or a printer.
+// device pixel ratio, or the scale of a render into an image or a printer,
+// times any scaling of the painter (the larger one of a painter scaled
+// unevenly). Cached pictures and layers are rendered at this scale.
 qreal devicePixelScale(const QPainter &painter);
 
 // A picture that is drawn at a logical size: an SVG drawing, a raster image or

@@ -6,8 +6,8 @@
 // A window class with one instance: built on first use, brought to the front
 // while it is open, and built afresh from its design once it has been closed.
 //
-//     static QPointer<Form2> form2;
-//     showSingleInstance(form2, [] { return new Form2; });
+//     static QPointer<HelpWindow> help;
+//     showSingleInstance(help, [] { return new HelpWindow; });
 //
 // The window is deleted when it closes (Qt::WA_DeleteOnClose), which empties
 // the slot. A window closed a moment ago whose deletion is still pending is

@@ -5,12 +5,10 @@
 #include "number_format.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -19,15 +17,15 @@ namespace {
 
 constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 60;
-constexpr int kWheelNotch = 120;
 
 } // namespace
 
 UpDown::UpDown(QWidget *parent)
-    : QWidget(parent)
+    : SteppedControl(parent)
     , m_repeat(new QTimer(this))
 {
     setFocusPolicy(Qt::StrongFocus);
+    setOrientations(Qt::Vertical);
     setAttribute(Qt::WA_Hover);
     connect(m_repeat, &QTimer::timeout, this, &UpDown::stepHeldArrow);
 }
@@ -137,29 +135,30 @@ void UpDown::stepHeldArrow()
 
 void UpDown::releaseArrow()
 {
+    abandonDrag();
     m_repeat->stop();
     m_held = Arrow::None;
     m_heldUnderPointer = false;
     update();
 }
 
-void UpDown::mousePressEvent(QMouseEvent *event)
+// One arrow at a time: a second press while one is held goes to the parent.
+bool UpDown::dragStarted(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || m_held != Arrow::None) {
+    if (isDragging()) {
         event->ignore();
-        return;
+        return true;
     }
     m_held = arrowAt(event->position());
     m_heldUnderPointer = true;
     update();
     m_repeat->start(kRepeatDelayMs);
     step(m_held == Arrow::Up ? 1 : -1);
+    return m_held != Arrow::None;
 }
 
-void UpDown::mouseMoveEvent(QMouseEvent *event)
+void UpDown::dragMoved(QMouseEvent *event)
 {
-    if (m_held == Arrow::None)
-        return;
     const bool under = arrowAt(event->position()) == m_held;
     if (under != m_heldUnderPointer) {
         m_heldUnderPointer = under;
@@ -167,36 +166,25 @@ void UpDown::mouseMoveEvent(QMouseEvent *event)
     }
 }
 
-void UpDown::mouseReleaseEvent(QMouseEvent *event)
+void UpDown::dragFinished(QMouseEvent *)
 {
-    if (event->button() == Qt::LeftButton && m_held != Arrow::None)
-        releaseArrow();
+    releaseArrow();
 }
 
-void UpDown::keyPressEvent(QKeyEvent *event)
+bool UpDown::stepAction(Action action)
 {
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_PageUp:
+    switch (action) {
+    case Action::SingleStepUp:
+    case Action::PageStepUp:
         step(1);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_PageDown:
+        return true;
+    case Action::SingleStepDown:
+    case Action::PageStepDown:
         step(-1);
-        break;
+        return true;
     default:
-        QWidget::keyPressEvent(event);
+        return false;
     }
-}
-
-void UpDown::wheelEvent(QWheelEvent *event)
-{
-    m_wheelRemainder += event->angleDelta().y();
-    const int notches = m_wheelRemainder / kWheelNotch;
-    m_wheelRemainder -= notches * kWheelNotch;
-    for (int i = 0; i < std::abs(notches); ++i)
-        step(notches > 0 ? 1 : -1);
-    event->accept();
 }
 
 // A control that is disabled or hidden while an arrow is held gets no release.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stepped_control.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -8,9 +10,9 @@ class QTimer;
 class iAnalogDisplayX;
 
 // Step control: a vertical pair of arrow buttons beside a buddy that shows its
-// value. A click on an arrow, the auto-repeat while it is held, the Up/Down and
-// PageUp/PageDown keys and the wheel each step Value by the increment, without
-// wrapping at the ends.
+// value. A click on an arrow, the auto-repeat while it is held, the keys and
+// the wheel (SteppedControl, vertical input only: Up/Down and Page Up/Page
+// Down alike) each step Value by the increment, without wrapping at the ends.
 //
 // Every change of Value, from the user or from code, goes the same way: the
 // value is clamped to the range; an equal value does nothing; otherwise it is
@@ -18,13 +20,16 @@ class iAnalogDisplayX;
 // synchronously. Handlers that write other step controls therefore run nested
 // and end as soon as a write changes nothing.
 //
-// A window may let steps start from a number the student typed (see
+// A window may let steps start from a number the user typed (see
 // setStepsFromTypedText); by default a step starts from Value alone, whatever
 // the buddy shows.
-class UpDown : public QWidget
+class UpDown : public SteppedControl<QWidget>
 {
     Q_OBJECT
     Q_PROPERTY(int Value READ Value WRITE setValue NOTIFY Change)
+    Q_PROPERTY(int minimum READ minimum)
+    Q_PROPERTY(int maximum READ maximum)
+    Q_PROPERTY(int increment READ increment WRITE setIncrement)
 
 public:
     explicit UpDown(QWidget *parent = nullptr);
@@ -46,9 +51,9 @@ public:
     void setBuddy(QLineEdit *box);
     void setBuddy(iAnalogDisplayX *display);
 
-    // Opt-in: the text box where the student types this control's quantity
+    // Opt-in: the text box where the user types this control's quantity
     // (its buddy, or the buddy of a twin control of the same quantity).
-    // While the student has edited that box since a step control last wrote
+    // While the user has edited that box since a step control last wrote
     // it, the box shows the quantity, not Value:
     // - a step starts from the typed number x when it is a number within the
     //   range: up to floor(x) + increment, down to ceil(x) - increment, then
@@ -66,11 +71,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
+    bool stepAction(Action action) override;
+    bool dragStarted(QMouseEvent *event) override;
+    void dragMoved(QMouseEvent *event) override;
+    void dragFinished(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
@@ -90,7 +94,6 @@ private:
     int m_minimum = 0;
     int m_maximum = 10;
     int m_increment = 1;
-    int m_wheelRemainder = 0;
     Arrow m_held = Arrow::None;   // the arrow the mouse button went down on
     bool m_heldUnderPointer = false;
     QTimer *m_repeat = nullptr;

@@ -23,7 +23,7 @@ namespace winbuild {
 // area), which Qt's palette has no role for.
 inline const QColor kApplicationWorkspace{171, 171, 171};
 
-// "Text7" and 26 -> "Text7(26)": the name of an element of a control array.
+// "Name" and 3 -> "Name(3)": the name of an element of a control array.
 QString indexed(const char *name, int index);
 
 // --- Fonts --------------------------------------------------------------------

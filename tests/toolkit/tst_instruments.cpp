@@ -9,6 +9,8 @@
 #include "updown.h"
 #include "window_build.h"
 
+#include <QAccessibleValueInterface>
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QtMath>
 #include <QtTest>
@@ -100,6 +102,70 @@ QString localised(QString text)
     return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face && face->valueInterface() ? face : nullptr;
+}
+
+// An instrument that counts its repaints and the renders of its static layer.
+template <class Instrument>
+class Counted : public Instrument
+{
+public:
+    using Instrument::Instrument;
+    int paints = 0;
+    mutable int staticRenders = 0;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        ++paints;
+        Instrument::paintEvent(event);
+    }
+    void paintStatic(QPainter &painter) const override
+    {
+        ++staticRenders;
+        Instrument::paintStatic(painter);
+    }
+};
+
+// Writes every setting of the instrument (its own properties, and the pairs
+// set together) with the value it holds: nothing may be repainted, nor the
+// static layer drawn again. Then a repaint still comes through.
+template <class Instrument>
+void verifyEqualWritesRedrawNothing(const std::function<void(Instrument &)> &design)
+{
+    Counted<Instrument> instrument;
+    design(instrument);
+    instrument.resize(80, 80);
+    instrument.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&instrument));
+    QTRY_VERIFY(instrument.paints > 0 && instrument.staticRenders > 0);
+    const int paints = instrument.paints, staticRenders = instrument.staticRenders;
+
+    const QMetaObject *meta = instrument.metaObject();
+    QStringList written;
+    for (int i = QWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.isWritable() && property.write(&instrument, property.read(&instrument)))
+            written << property.name();
+    }
+    if constexpr (std::is_same_v<Instrument, iKnobX> || std::is_same_v<Instrument, iThermometerX>
+                  || std::is_same_v<Instrument, iAngularGaugeX>)
+        instrument.setRange(instrument.minimum(), instrument.maximum());
+    if constexpr (std::is_same_v<Instrument, iAngularGaugeX>)
+        instrument.setArc(instrument.arcStart(), instrument.arcSpan());
+    QVERIFY(!written.isEmpty());
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QVERIFY2(instrument.paints == paints && instrument.staticRenders == staticRenders, qPrintable(written.join(' ')));
+
+    instrument.update();
+    QTRY_VERIFY(instrument.paints > paints);
+    QCOMPARE(instrument.staticRenders, staticRenders);
+}
+
 } // namespace
 
 class InstrumentsTest : public QObject
@@ -119,8 +185,14 @@ private slots:
     void readOutKeepsItsWholeTextInsideItsBorder_data();
     void readOutKeepsItsWholeTextInsideItsBorder();
     void displayWrittenWhileHiddenShowsWhenShown();
-    void shownInstrumentPublishesItsLastValue();
+    void assistiveToolsReadTheValueShown();
+    void designSettingsAreReadByName_data();
+    void designSettingsAreReadByName();
+    void writingWhatIsHeldRedrawsNothing();
+    void turnedControlsAnswerTheirOwnInput_data();
+    void turnedControlsAnswerTheirOwnInput();
     void sevenSegmentColourIsTheBackground();
+    void loweredBordersReachTheEdges();
     void drawsEveryInstrumentAtItsRealSize();
 };
 
@@ -169,8 +241,11 @@ void InstrumentsTest::keepsWhatIsWrittenUnclamped()
     std::unique_ptr<QWidget> instrument(make()), atEnd(make()), atDesign(make());
     QVERIFY(instrument->setProperty(property, written));
     QCOMPARE(instrument->property(property), written);
-    QCOMPARE(instrument->accessibleDescription(), localised(accessibleValue));
-    QVERIFY(!instrument->accessibleName().isEmpty());
+    QAccessibleInterface *face = accessible(instrument.get());
+    QVERIFY(face);
+    QCOMPARE(face->valueInterface()->currentValue(), written);
+    QCOMPARE(face->text(QAccessible::Value), localised(accessibleValue));
+    QVERIFY(!face->text(QAccessible::Name).isEmpty());
     if (drawnAs.isValid()) {
         atEnd->setProperty(property, drawnAs);
         for (QWidget *w : {instrument.get(), atEnd.get(), atDesign.get()})
@@ -417,21 +492,165 @@ void InstrumentsTest::displayWrittenWhileHiddenShowsWhenShown()
     QCOMPARE(display->text(), QStringLiteral(" ---"));
 }
 
-// A shown instrument written many times in one turn of the event loop (a
-// selector ramp) tells assistive tools the value it ends up showing, turn
-// after turn; a hidden one tells it at once.
-void InstrumentsTest::shownInstrumentPublishesItsLastValue()
+// Assistive tools read the value an instrument shows whenever they ask: after
+// a selector ramp has written it many times over in one turn of the event
+// loop, and while the instrument is hidden. The value is not in the
+// description, which stays free for the window's own words.
+void InstrumentsTest::assistiveToolsReadTheValueShown()
 {
     auto column = shown(thermometer(0, 50, 0, Qt::red), 150, 885);
-    for (int turn = 1; turn <= 2; ++turn) {
-        for (double t = 0; t <= 10 * turn; t += 0.5)
-            column->setPosition(t);
-        QCoreApplication::processEvents();
-        QCOMPARE(column->accessibleDescription(), localised(QStringLiteral("%1.0 ºC").arg(10 * turn)));
-    }
+    QAccessibleInterface *face = accessible(column.get());
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Termómetro"));
+    for (double t = 0; t <= 20; t += 0.5)
+        column->setPosition(t);
+    QCOMPARE(face->valueInterface()->currentValue(), QVariant(20.0));
+    QCOMPARE(face->text(QAccessible::Value), localised(QStringLiteral("20.0 ºC")));
+    QCOMPARE(face->valueInterface()->minimumValue(), QVariant(0.0));
+    QCOMPARE(face->valueInterface()->maximumValue(), QVariant(50.0));
     column->hide();
     column->setPosition(12.5);
-    QCOMPARE(column->accessibleDescription(), localised(QStringLiteral("12.5 ºC")));
+    QCOMPARE(face->text(QAccessible::Value), localised(QStringLiteral("12.5 ºC")));
+    QVERIFY(face->text(QAccessible::Description).isEmpty());
+
+    // A selector's value is its position; its text is the label there.
+    auto steam = shown(selector({"0", "1", "2", "bajo"}, 3), 1410, 1260);
+    QCOMPARE(accessible(steam.get())->valueInterface()->currentValue(), QVariant(3));
+    QCOMPARE(accessible(steam.get())->text(QAccessible::Value), QStringLiteral("bajo"));
+}
+
+void InstrumentsTest::designSettingsAreReadByName_data()
+{
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("expected");
+
+    const Make knob = [] { return fanKnob(); };
+    QTest::newRow("knob minimum") << knob << QByteArray("minimum") << QVariant(5.0);
+    QTest::newRow("knob ticks") << knob << QByteArray("majorTickCount") << QVariant(6);
+    QTest::newRow("knob tick labels") << knob << QByteArray("tickLabelsVisible") << QVariant(false);
+    const Make steam = [] { return selector(kSteamLabels, 1); };
+    QTest::newRow("selector labels") << steam << QByteArray("labels") << QVariant(kSteamLabels);
+    QTest::newRow("selector active colour") << steam << QByteArray("activeLabelColor") << QVariant(QColor(Qt::red));
+    QTest::newRow("selector active bold") << steam << QByteArray("activeLabelBold") << QVariant(true);
+    const Make ter = [] { return thermometer(0, 50, 20, QColor(0, 0, 192)); };
+    QTest::newRow("thermometer maximum") << ter << QByteArray("maximum") << QVariant(50.0);
+    QTest::newRow("thermometer colour") << ter << QByteArray("indicatorColor") << QVariant(QColor(0, 0, 192));
+    const Make dial = [] { return gauge(Qt::red); };
+    QTest::newRow("gauge label") << dial << QByteArray("label") << QVariant(QStringLiteral("bar"));
+    QTest::newRow("gauge arc start") << dial << QByteArray("arcStart") << QVariant(233.0);
+    QTest::newRow("gauge pointer colour") << dial << QByteArray("pointerColor") << QVariant(QColor(Qt::red));
+    const Make readOut = [] {
+        auto *d = new iAnalogDisplayX;
+        d->setUnitText(QStringLiteral(" g/s"));
+        d->setPrecision(2);
+        return d;
+    };
+    QTest::newRow("read-out unit") << readOut << QByteArray("unitText") << QVariant(QStringLiteral(" g/s"));
+    QTest::newRow("read-out precision") << readOut << QByteArray("precision") << QVariant(2);
+    const Make tachometer = [] {
+        auto *d = new iSevenSegmentIntegerX;
+        d->setShowSign(false);
+        return d;
+    };
+    QTest::newRow("tachometer sign") << tachometer << QByteArray("showSign") << QVariant(false);
+    QTest::newRow("tachometer unlit") << tachometer << QByteArray("unlitSegmentColor") << QVariant(QColor(64, 0, 0));
+    const Make step = [] {
+        auto *u = new UpDown;
+        u->setRange(-20000, 20000);
+        u->setIncrement(1000);
+        return u;
+    };
+    QTest::newRow("step minimum") << step << QByteArray("minimum") << QVariant(-20000);
+    QTest::newRow("step increment") << step << QByteArray("increment") << QVariant(1000);
+}
+
+// Anyone scripting the windows reads a control's design by name.
+void InstrumentsTest::designSettingsAreReadByName()
+{
+    QFETCH(Make, make);
+    QFETCH(QByteArray, property);
+    std::unique_ptr<QWidget> control(make());
+    QTEST(control->property(property), "expected");
+}
+
+void InstrumentsTest::writingWhatIsHeldRedrawsNothing()
+{
+    verifyEqualWritesRedrawNothing<iKnobX>([](iKnobX &k) {
+        k.setRange(5.0, 10.0);
+        k.setMajorTickCount(6);
+        k.setPosition(8.0);
+    });
+    QVERIFY(!QTest::currentTestFailed());
+    verifyEqualWritesRedrawNothing<iSwitchRotaryX>([](iSwitchRotaryX &s) { s.setLabels(kSteamLabels); });
+    QVERIFY(!QTest::currentTestFailed());
+    verifyEqualWritesRedrawNothing<iSwitchRockerX>([](iSwitchRockerX &r) { r.setOn(true); });
+    QVERIFY(!QTest::currentTestFailed());
+    verifyEqualWritesRedrawNothing<iThermometerX>([](iThermometerX &t) {
+        t.setRange(10, 50);
+        t.setBulbRect(QRectF(2, 60, 12, 16));
+        t.setPosition(qQNaN());   // a value that is not a number is held like any other
+    });
+    QVERIFY(!QTest::currentTestFailed());
+    verifyEqualWritesRedrawNothing<iAngularGaugeX>([](iAngularGaugeX &g) {
+        g.setLabel(QStringLiteral("bar"));
+        g.setArc(233, 280);
+    });
+    QVERIFY(!QTest::currentTestFailed());
+    verifyEqualWritesRedrawNothing<iAnalogDisplayX>([](iAnalogDisplayX &d) {
+        d.setUnitText(QStringLiteral(" kg/h"));
+        d.setValue(0.137);
+    });
+    QVERIFY(!QTest::currentTestFailed());
+    verifyEqualWritesRedrawNothing<iSevenSegmentIntegerX>([](iSevenSegmentIntegerX &d) { d.setValue(2312); });
+}
+
+void InstrumentsTest::turnedControlsAnswerTheirOwnInput_data()
+{
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<int>("key");          // 0: a sideways wheel notch
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("expected");
+
+    const Make knob = [] { return fanKnob(); };
+    const Make steam = [] { return selector(kSteamLabels, 1); };
+    const Make step = [] {
+        auto *u = new UpDown;
+        u->setRange(0, 100);
+        u->setIncrement(5);
+        u->setValue(50);
+        return u;
+    };
+    const QByteArray position("position"), value("Value");
+    QTest::newRow("knob: right") << knob << int(Qt::Key_Right) << position << QVariant(8.1);
+    QTest::newRow("knob: sideways wheel") << knob << 0 << position << QVariant(8.1);
+    QTest::newRow("knob: page down") << knob << int(Qt::Key_PageDown) << position << QVariant(7.0);
+    QTest::newRow("selector: left") << steam << int(Qt::Key_Left) << position << QVariant(0);
+    QTest::newRow("selector: sideways wheel") << steam << 0 << position << QVariant(2);
+    QTest::newRow("selector: no page step") << steam << int(Qt::Key_PageUp) << position << QVariant(1);
+    QTest::newRow("step: page up steps once") << step << int(Qt::Key_PageUp) << value << QVariant(55);
+    QTest::newRow("step: no right") << step << int(Qt::Key_Right) << value << QVariant(50);
+    QTest::newRow("step: no end") << step << int(Qt::Key_End) << value << QVariant(50);
+    QTest::newRow("step: no sideways wheel") << step << 0 << value << QVariant(50);
+}
+
+// The knob and the selector answer horizontal input too; the step control,
+// a vertical pair of arrows, only vertical input.
+void InstrumentsTest::turnedControlsAnswerTheirOwnInput()
+{
+    QFETCH(Make, make);
+    QFETCH(int, key);
+    QFETCH(QByteArray, property);
+    std::unique_ptr<QWidget> control(make());
+    if (key) {
+        QTest::keyClick(control.get(), Qt::Key(key));
+    } else {
+        const QPointF at = QRectF(control->rect()).center();
+        QWheelEvent event(at, control->mapToGlobal(at), QPoint(), QPoint(120, 0), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control.get(), &event);
+    }
+    QTEST(control->property(property), "expected");
 }
 
 // The one colour the windows set is the background behind the digits.
@@ -444,6 +663,34 @@ void InstrumentsTest::sevenSegmentColourIsTheBackground()
     display.setBackgroundColor(off);
     const QImage picture = render(&display, 1);
     QCOMPARE(picture.pixelColor(4, picture.height() / 2), off);   // inside the border, left of the digits
+}
+
+// The lowered borders of the read-outs are whole rings of whole device pixels
+// from the outermost pixels inwards, at any device pixel ratio: shadow along
+// the top and left, light along the bottom and right.
+void InstrumentsTest::loweredBordersReachTheEdges()
+{
+    iSevenSegmentIntegerX tachometer;
+    tachometer.resize(twips::size(1020, 420));
+    iAnalogDisplayX readOut;
+    readOut.resize(twips::size(810, 270));
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        for (QWidget *instrument : {static_cast<QWidget *>(&tachometer), static_cast<QWidget *>(&readOut)}) {
+            const QImage image = render(instrument, scale);
+            const int right = image.width() - 1, bottom = image.height() - 1;
+            const QString where = QStringLiteral("%1 at %2x").arg(instrument->metaObject()->className()).arg(scale);
+            const QColor light = instrument == &tachometer ? QColor(Qt::white) : QColor(0xdc, 0xdc, 0xdc);
+            QVERIFY2(image.pixelColor(0, 0) == QColor(0x80, 0x80, 0x80), qPrintable(where));
+            QVERIFY2(image.pixelColor(0, bottom / 2) == QColor(0x80, 0x80, 0x80), qPrintable(where));
+            QVERIFY2(image.pixelColor(right, bottom / 2) == light, qPrintable(where));
+            QVERIFY2(image.pixelColor(right / 2, bottom) == light, qPrintable(where));
+        }
+        // The tachometer's inner ring: dark shadow above, the face colour below.
+        const QImage image = render(&tachometer, scale);
+        const int inner = qCeil(scale);
+        QVERIFY(image.pixelColor(inner, image.height() / 2) == QColor(0x40, 0x40, 0x40));
+        QVERIFY(image.pixelColor(image.width() / 2, image.height() - 1 - inner) == QColor(0xd4, 0xd0, 0xc8));
+    }
 }
 
 // Not a check: the control panel above the scheme's instruments, at their real
