@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "form4_ui.h"
 #include "input_limits.h"
 #include "ithermometerx.h"
 #include "number_format.h"
@@ -25,37 +26,44 @@ constexpr double kClientHeight = 9030;
 } // namespace
 
 Form4::Form4(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), ui(std::make_unique<Form4Ui>())
 {
-    buildFrame();
-    buildTimers();
-    buildDrawing();
-    buildFrames();
-    buildOutdoorExtras();
-    buildInputs();
-    buildResults();
-    buildChartBox();
+    ui->setupUi(*this);
     connectHandlers();
     Form_Load();
 }
 
-void Form4::buildFrame()
+Form4::~Form4() = default;
+
+void Form4Ui::setupUi(QMainWindow &window)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("  MANIOBRA DEL TRAMBLOR  y del LOCAL"));
-    setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
-    setFont(windowFont());
-    Form4Client = new Surface(this);
-    Form4Client->setObjectName(QStringLiteral("Form4Client"));
-    Form4Client->setMinimumSize(twips::size(kClientWidth, kClientHeight));
-    setCentralWidget(Form4Client);
-    // Shown by the caller; it opens maximised.
-    setWindowState(Qt::WindowMaximized);
+    buildFrame(window);
+    buildTimers(window);
+    buildDrawing(window);
+    buildFrames(window);
+    buildOutdoorExtras();
+    buildInputs();
+    buildResults();
+    buildChartBox(window);
 }
 
-void Form4::buildTimers()
+void Form4Ui::buildFrame(QMainWindow &window)
 {
-    Timer1 = new QTimer(this);
+    window.setObjectName(QStringLiteral("Form4"));
+    window.setWindowTitle(QStringLiteral("  MANIOBRA DEL TRAMBLOR  y del LOCAL"));
+    window.setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
+    window.setFont(windowFont());
+    Form4Client = new Surface(&window);
+    Form4Client->setObjectName(QStringLiteral("Form4Client"));
+    Form4Client->setMinimumSize(twips::size(kClientWidth, kClientHeight));
+    window.setCentralWidget(Form4Client);
+    // Shown by the caller; it opens maximised.
+    window.setWindowState(Qt::WindowMaximized);
+}
+
+void Form4Ui::buildTimers(QWidget &window)
+{
+    Timer1 = new QTimer(&window);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     Timer1->start();
@@ -63,11 +71,12 @@ void Form4::buildTimers()
 
 void Form4::connectHandlers()
 {
-    connect(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
-    connect(UpDown2, &UpDown::Change, this, &Form4::UpDown2_Change);
+    connect(ui->Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+    connect(ui->UpDown2, &UpDown::Change, this, &Form4::UpDown2_Change);
     // The pressure's step control (UpDown4) has no handler: a new pressure
     // counts from the next run started by another step control.
-    for (UpDown *control : {UpDown1, UpDown3, UpDown5, UpDown6, UpDown7, UpDown8, UpDown9, UpDown10})
+    for (UpDown *control :
+         {ui->UpDown1, ui->UpDown3, ui->UpDown5, ui->UpDown6, ui->UpDown7, ui->UpDown8, ui->UpDown9, ui->UpDown10})
         connect(control, &UpDown::Change, this, &Form4::calculo);
 }
 
@@ -78,16 +87,16 @@ void Form4::Form_Load()
 
 void Form4::UpDown2_Change()
 {
-    iThermometerX1->setPosition(double(UpDown2->Value()));
+    ui->iThermometerX1->setPosition(double(ui->UpDown2->Value()));
     calculo();
 }
 
 void Form4::Timer1_Timer()
 {
-    const bool lampWasOn = Image6->Visible();
-    Image6->setVisible(!lampWasOn);
-    Image5->setVisible(lampWasOn);
-    Image17->setVisible(!lampWasOn);
+    const bool lampWasOn = ui->Image6->Visible();
+    ui->Image6->setVisible(!lampWasOn);
+    ui->Image5->setVisible(lampWasOn);
+    ui->Image17->setVisible(!lampWasOn);
 }
 
 // --------------------------------------------------------------- calculation
@@ -102,7 +111,7 @@ void Form4::calculo()
     // The outdoor thermometer shows the outdoor air the run used, also when
     // it was typed rather than stepped.
     if (inputs)
-        iThermometerX1->setPosition(inputs->T1);
+        ui->iThermometerX1->setPosition(inputs->T1);
     showResults(results);
     placeMarkers(results);
 }
@@ -122,16 +131,16 @@ std::optional<room::RoomInputs> Form4::readInputs() const
         InputBand band;
         double divisor;
     } fields[] = {
-        {&RoomInputs::T1, Text1[4], band::kTemperature, 1},
-        {&RoomInputs::phi1, Text4[3], band::kRelativeHumidity, 100},
-        {&RoomInputs::Vo, Text6, band::kVentilationFlow, 3600},
-        {&RoomInputs::p, Text3[3], band::kBarometricPressure, 10},
-        {&RoomInputs::phi2, Text8, band::kRelativeHumidity, 100},
-        {&RoomInputs::T2, Text7, band::kTemperature, 1},
-        {&RoomInputs::Tadp, Text12, band::kTemperature, 1},
-        {&RoomInputs::Qs, Text10, band::kRoomLoad, 1},
-        {&RoomInputs::Ql, Text11, band::kRoomLoad, 1},
-        {&RoomInputs::BF, Text9, band::kBypassFactor, 100},
+        {&RoomInputs::T1, ui->Text1[4], band::kTemperature, 1},
+        {&RoomInputs::phi1, ui->Text4[3], band::kRelativeHumidity, 100},
+        {&RoomInputs::Vo, ui->Text6, band::kVentilationFlow, 3600},
+        {&RoomInputs::p, ui->Text3[3], band::kBarometricPressure, 10},
+        {&RoomInputs::phi2, ui->Text8, band::kRelativeHumidity, 100},
+        {&RoomInputs::T2, ui->Text7, band::kTemperature, 1},
+        {&RoomInputs::Tadp, ui->Text12, band::kTemperature, 1},
+        {&RoomInputs::Qs, ui->Text10, band::kRoomLoad, 1},
+        {&RoomInputs::Ql, ui->Text11, band::kRoomLoad, 1},
+        {&RoomInputs::BF, ui->Text9, band::kBypassFactor, 100},
     };
     RoomInputs inputs;
     for (const auto &field : fields) {
@@ -152,11 +161,11 @@ void Form4::showResults(const room::RoomResults &results)
         const char *pattern;
         const char *unit;
     } displays[] = {
-        {Text25, results.Qcoil, "0.00", " kW"},
-        {Text27, results.roomSensibleHeatFactor, "0.00", " "},
-        {Text24, results.Vh, "0.0", " m3/h"},
-        {Text26, results.totalLoad, "0.00", " kW"},
-        {Text23, results.coilSensibleHeatFactor, "0.00", " "},
+        {ui->Text25, results.Qcoil, "0.00", " kW"},
+        {ui->Text27, results.roomSensibleHeatFactor, "0.00", " "},
+        {ui->Text24, results.Vh, "0.0", " m3/h"},
+        {ui->Text26, results.totalLoad, "0.00", " kW"},
+        {ui->Text23, results.coilSensibleHeatFactor, "0.00", " "},
     };
     for (const auto &display : displays) {
         display.box->setText(formatNumberWithUnit(display.value, QLatin1String(display.pattern),
@@ -181,10 +190,10 @@ void Form4::placeMarkers(const room::RoomResults &results)
         SurfaceLabel *letter;
         float dx, dy;
     } points[] = {
-        {results.E, Label11[8], 0, -320},
-        {results.R, Label11[9], 50, 100},
-        {results.I, Label11[10], -100, 50},
-        {results.C, Label11[11], 50, -50},
+        {results.E, ui->Label11[8], 0, -320},
+        {results.R, ui->Label11[9], 50, 100},
+        {results.I, ui->Label11[10], -100, 50},
+        {results.C, ui->Label11[11], 50, -50},
     };
     for (int p = E; p <= C; ++p) {
         at[p] = points[p].state ? room::chartPosition(*points[p].state) : std::nullopt;
@@ -200,7 +209,7 @@ void Form4::placeMarkers(const room::RoomResults &results)
     {
         SurfaceLine *line;
         Point from, to;
-    } path[] = {{Line4[5], E, E}, {Line4[6], E, R}, {Line4[7], R, I}, {Line4[4], I, C}};
+    } path[] = {{ui->Line4[5], E, E}, {ui->Line4[6], E, R}, {ui->Line4[7], R, I}, {ui->Line4[4], I, C}};
     for (const auto &segment : path) {
         if (const auto &from = at[segment.from]) {
             segment.line->setX1(from->x);

@@ -5,7 +5,7 @@
 // and the text boxes (bricks, panes, door) and the room thermometer stand in
 // front of them all.
 
-#include "form4.h"
+#include "form4_ui.h"
 
 #include "ithermometerx.h"
 #include "surface.h"
@@ -97,20 +97,20 @@ void addColouredBoxes(Surface *surface, std::initializer_list<BoxDesign> boxes, 
 
 } // namespace
 
-void Form4::buildDrawing()
+void Form4Ui::buildDrawing(const QWidget &window)
 {
     buildHouseBack();
     buildDucts();
     buildRoomFittings();
     buildSun();
-    buildRoomContents();
+    buildRoomContents(window);
     buildHoverLabels();
     buildWallAndWindow();
     buildRoomThermometer();
 }
 
 // The chimney, the white gable behind the roof and the room.
-void Form4::buildHouseBack()
+void Form4Ui::buildHouseBack()
 {
     Shape5 = Form4Client->addShape(QStringLiteral("Shape5"), SurfaceShape::Rectangle, 825, 1635, 375, 750);
     Shape5->setBackOpaque(true);
@@ -129,7 +129,7 @@ void Form4::buildHouseBack()
 }
 
 // The air handler, its ducts with their captions and flow arrows, and the roof.
-void Form4::buildDucts()
+void Form4Ui::buildDucts()
 {
     addImages(Form4Client, {{&Image1, "Image1", "air_handler", 3510, 405, 2415, 990}});
     addLines(Form4Client,
@@ -165,14 +165,14 @@ void Form4::buildDucts()
 
 // The supply duct along the ceiling, the extract duct down the right-hand
 // wall and the window's frame.
-void Form4::buildRoomFittings()
+void Form4Ui::buildRoomFittings()
 {
     addImages(Form4Client, {{&Image2, "Image2", "supply_duct", 540, 2775, 3000, 420},
                             {&Image4, "Image4", "extract_duct", 4770, 2835, 240, 2160}});
     Shape2 = Form4Client->addShape(QStringLiteral("Shape2"), SurfaceShape::Rectangle, 3645, 3255, 765, 675);
 }
 
-void Form4::buildSun()
+void Form4Ui::buildSun()
 {
     Shape3 = addFilledShape(Form4Client, "Shape3", SurfaceShape::Circle, 285, 270, 480, 525, kSunColor);
     addLines(Form4Client,
@@ -185,7 +185,7 @@ void Form4::buildSun()
 
 // Lamp, occupants, computer, the letters of the air's states, clock, cloud,
 // the round window in the gable and, in front, the lamp switched off.
-void Form4::buildRoomContents()
+void Form4Ui::buildRoomContents(const QWidget &window)
 {
     addImages(Form4Client, {{&Image6, "Image6", "lamp_on", 2265, 3375, 480, 480},
                             {&Image7, "Image7", "person", 2235, 4410, 480, 480},
@@ -211,8 +211,8 @@ void Form4::buildRoomContents()
     };
     for (const auto &l : letters) {
         SurfaceLabel *letter = addOpaqueCaption(Form4Client, indexed("Label11", l.index), QLatin1String(l.text),
-                                                l.left, l.top, palette().color(QPalette::Window), uiFont(13, true),
-                                                QColor(l.color));
+                                                l.left, l.top, window.palette().color(QPalette::Window),
+                                                uiFont(13, true), QColor(l.color));
         letter->setToolTip(QString::fromUtf8(l.help));
         Label11[size_t(l.index)] = letter;
     }
@@ -223,7 +223,7 @@ void Form4::buildRoomContents()
     addImages(Form4Client, {{&Image5, "Image5", "lamp_off", 2265, 3375, 480, 480}});
 }
 
-void Form4::buildHoverLabels()
+void Form4Ui::buildHoverLabels()
 {
     const HoverDesign labels[] = {
         {&Label21, "Label21", 3465, 345, 2535, 990, "Unidad central todo aire"},
@@ -251,7 +251,7 @@ void Form4::buildHoverLabels()
 }
 
 // The window's panes, the wall's bricks and the door: coloured text boxes.
-void Form4::buildWallAndWindow()
+void Form4Ui::buildWallAndWindow()
 {
     addColouredBoxes(Form4Client,
                      {{&Text1[0], indexed("Text1", 0), 3675, 3285, 345, 300},
@@ -276,7 +276,7 @@ void Form4::buildWallAndWindow()
 }
 
 // The room's thermometer: a fixed reading of comfort, nothing moves it.
-void Form4::buildRoomThermometer()
+void Form4Ui::buildRoomThermometer()
 {
     auto *thermometer = addControl<iThermometerX>(Form4Client, indexed("ter", 4), 3210, 3105, 225, 1170);
     thermometer->setRange(0, 50);

@@ -3,7 +3,7 @@
 // readout and process markers (Frame3), the coil (Frame2) and the room
 // (Frame1) with their inputs and results.
 
-#include "form4.h"
+#include "form4_ui.h"
 
 #include "chart_readout.h"
 #include "ithermometerx.h"
@@ -24,8 +24,8 @@ namespace {
 
 struct FrameDesign
 {
-    QGroupBox *Form4::*frame;
-    Surface *Form4::*client;
+    QGroupBox *Form4Ui::*frame;
+    Surface *Form4Ui::*client;
     const char *name;
     const char *caption;
     QRgb captionColor;
@@ -33,11 +33,12 @@ struct FrameDesign
 };
 
 const FrameDesign kFrames[] = {
-    {&Form4::Frame4, &Form4::Frame4Client, "Frame4", "Aire Exterior", qRgb(0x00, 0x80, 0x00), 6300, 180, 4125, 2250},
-    {&Form4::Frame3, &Form4::Frame3Client, "Frame3", "Diagrama psicrométrico", qRgb(0x00, 0x00, 0xff), 6315, 2565,
-     4125, 5820},
-    {&Form4::Frame2, &Form4::Frame2Client, "Frame2", "Tramblor", qRgb(0x80, 0x00, 0x80), 3030, 5235, 2880, 3165},
-    {&Form4::Frame1, &Form4::Frame1Client, "Frame1", "Local", qRgb(0x00, 0x00, 0xff), 480, 5235, 2190, 3180},
+    {&Form4Ui::Frame4, &Form4Ui::Frame4Client, "Frame4", "Aire Exterior", qRgb(0x00, 0x80, 0x00), 6300, 180, 4125,
+     2250},
+    {&Form4Ui::Frame3, &Form4Ui::Frame3Client, "Frame3", "Diagrama psicrométrico", qRgb(0x00, 0x00, 0xff), 6315,
+     2565, 4125, 5820},
+    {&Form4Ui::Frame2, &Form4Ui::Frame2Client, "Frame2", "Tramblor", qRgb(0x80, 0x00, 0x80), 3030, 5235, 2880, 3165},
+    {&Form4Ui::Frame1, &Form4Ui::Frame1Client, "Frame1", "Local", qRgb(0x00, 0x00, 0xff), 480, 5235, 2190, 3180},
 };
 
 // The frames' captions and boxes: the design's font is narrower than ours.
@@ -73,17 +74,18 @@ SurfaceLabel *addFrameCaption(Surface *frame, const char *name, const char *capt
 // The readout boxes in the chart's empty upper-left corner, each with its
 // caption (an element of Label8) on its left. Twips inside Picture2.
 // Captions in the Symbol font read as Greek: "f=" shows as "φ=".
-const ReadoutDesign<Form4> kReadoutBoxes[] = {
-    {&Form4::Text13, "Text13", 7, "Tbs=", 0, 75, 360, 60, 660, 375},
-    {&Form4::Text17, "Text17", 8, "Tbh=", -15, 375, 360, 405, 795, 285},
-    {&Form4::Text15, "Text15", 9, "Td=", 15, 675, 345, 660, 825, 300},
-    {&Form4::Text16, "Text16", 10, "f=", 60, 975, 330, 945, 780, 360, CaptionFace::Symbol},
-    {&Form4::Text14, "Text14", 11, "w=", 30, 1290, 345, 1275, 1215, 300},
-    {&Form4::Text18, "Text18", 12, "h=", 60, 1590, 360, 1590, 1095, 330},
-    {&Form4::Text19, "Text19", 13, "v=", 60, 1890, 360, 1905, 1155, 330},
-    {&Form4::Text20, "Text20", 14, "r=", 75, 2190, 345, 2205, 900, 300, CaptionFace::Symbol},
-    {&Form4::Text21, "Text21", 15, "Pv=", 15, 2505, 345, 2505, 1140, 300},
-    {&Form4::Text22, "Text22", 16, "P=", 30, 2805, 345, 2790, 1065, 300},
+using Boxes = ChartReadout::Boxes;
+const ReadoutDesign<Boxes> kReadoutBoxes[] = {
+    {&Boxes::Text13, "Text13", 7, "Tbs=", 0, 75, 360, 60, 660, 375},
+    {&Boxes::Text17, "Text17", 8, "Tbh=", -15, 375, 360, 405, 795, 285},
+    {&Boxes::Text15, "Text15", 9, "Td=", 15, 675, 345, 660, 825, 300},
+    {&Boxes::Text16, "Text16", 10, "f=", 60, 975, 330, 945, 780, 360, CaptionFace::Symbol},
+    {&Boxes::Text14, "Text14", 11, "w=", 30, 1290, 345, 1275, 1215, 300},
+    {&Boxes::Text18, "Text18", 12, "h=", 60, 1590, 360, 1590, 1095, 330},
+    {&Boxes::Text19, "Text19", 13, "v=", 60, 1890, 360, 1905, 1155, 330},
+    {&Boxes::Text20, "Text20", 14, "r=", 75, 2190, 345, 2205, 900, 300, CaptionFace::Symbol},
+    {&Boxes::Text21, "Text21", 15, "Pv=", 15, 2505, 345, 2505, 1140, 300},
+    {&Boxes::Text22, "Text22", 16, "P=", 30, 2805, 345, 2790, 1065, 300},
 };
 
 // The readout of this window reads the chart at standard pressure, whatever
@@ -125,7 +127,7 @@ const ProcessLetter kProcessLetters[] = {
 
 // A bold caption in the frame's colour; the frame's contents keep the
 // window's font and text colours, enabled and disabled.
-void Form4::buildFrames()
+void Form4Ui::buildFrames(const QWidget &window)
 {
     for (const FrameDesign &d : kFrames) {
         auto *frame = new QGroupBox(QString::fromUtf8(d.caption), Form4Client);
@@ -141,7 +143,8 @@ void Form4::buildFrames()
         // text of the disabled group rather than the caption's colour or black.
         QPalette contentPalette = client->palette();
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            contentPalette.setColor(group, QPalette::WindowText, palette().color(group, QPalette::WindowText));
+            contentPalette.setColor(group, QPalette::WindowText,
+                                    window.palette().color(group, QPalette::WindowText));
         client->setPalette(contentPalette);
         this->*d.frame = frame;
         this->*d.client = client;
@@ -151,7 +154,7 @@ void Form4::buildFrames()
 // Each input box with its caption and its step control. The design value goes
 // into the step control before the box is its buddy, so that the box keeps
 // its design text (Text10 shows 15000 while UpDown7 stands at 14300).
-void Form4::buildInputs()
+void Form4Ui::buildInputs()
 {
     const struct
     {
@@ -208,7 +211,7 @@ void Form4::buildInputs()
     Text3[3]->setEnabled(false);
 }
 
-void Form4::buildResults()
+void Form4Ui::buildResults()
 {
     const struct
     {
@@ -238,7 +241,7 @@ void Form4::buildResults()
     Label17->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void Form4::buildOutdoorExtras()
+void Form4Ui::buildOutdoorExtras()
 {
     Image14 = Frame4Client->addImage(QStringLiteral("Image14"), QStringLiteral(":/pictures/barometer.svg"),
                                      225, 390, 450, 840);
@@ -273,17 +276,17 @@ void Form4::buildOutdoorExtras()
     Option2->setEnabled(false);
 }
 
-void Form4::buildChartBox()
+void Form4Ui::buildChartBox(const QWidget &window)
 {
     Picture2 = addPictureBox(Frame3Client, QStringLiteral("Picture2"), 75, 375, 3930, 5310,
                              &chart::psychrometricChartPicture);
     buildChartReadout();
-    buildChartMarkers();
+    buildChartMarkers(window);
 }
 
-void Form4::buildChartReadout()
+void Form4Ui::buildChartReadout()
 {
-    addReadouts(*this, Picture2, kReadoutBoxes, "Label8", Label8);
+    addReadouts(readoutBoxes, Picture2, kReadoutBoxes, "Label8", Label8);
     const ChartBoxMarks marks = addChartBoxMarks(Picture2, kCrossHairColor, kCrossHairColor);
     Label14 = marks.Label14;
     Label15 = marks.Label15;
@@ -291,11 +294,10 @@ void Form4::buildChartReadout()
     Line9 = marks.Line9;
 
     // No degree-of-saturation box (Text24) in this window.
-    const ChartReadout::Boxes boxes{Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22};
-    readout = new ChartReadout(Picture2, boxes, Line8, Line9, [] { return std::optional(kReadoutPressure); });
+    readout = new ChartReadout(Picture2, readoutBoxes, Line8, Line9, [] { return std::optional(kReadoutPressure); });
 }
 
-void Form4::buildChartMarkers()
+void Form4Ui::buildChartMarkers(const QWidget &window)
 {
     Shape10 = Picture2->addShape(QStringLiteral("Shape10"), SurfaceShape::Circle, -15, 0, 105, 105);
     Shape10->setVisible(false);
@@ -308,7 +310,7 @@ void Form4::buildChartMarkers()
     }
     for (const ProcessLetter &l : kProcessLetters) {
         Label11[size_t(l.index)] = addOpaqueCaption(Picture2, indexed("Label11", l.index), QLatin1String(l.text), 0,
-                                                    0, palette().color(QPalette::Window), uiFont(13, true),
+                                                    0, window.palette().color(QPalette::Window), uiFont(13, true),
                                                     QColor(l.color));
     }
 }

@@ -5,6 +5,7 @@
 #include "surface.h"
 #include "twips.h"
 #include "updown.h"
+#include "window_build.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -15,7 +16,21 @@
 
 Q_DECLARE_METATYPE(room::RoomInputs)
 
+using winbuild::indexed;
+
 namespace {
+
+// The window's one object named `name`, as anyone scripting the window finds
+// it; a name that two objects share would find either, so it counts as none.
+template <typename T>
+T *child(const QObject &window, const QString &name)
+{
+    const QList<QObject *> found = window.findChildren<QObject *>(name);
+    T *object = found.size() == 1 ? qobject_cast<T *>(found.front()) : nullptr;
+    if (!object)
+        qFatal("%lld objects named %s, none of the class looked for", qlonglong(found.size()), qPrintable(name));
+    return object;
+}
 
 QString decimals(const char *number)
 {
@@ -45,15 +60,15 @@ constexpr int kPathLines[] = {5, 6, 7, 4};
 Snapshot snapshot(const Form4 &form)
 {
     Snapshot s;
-    for (const QLineEdit *box : {form.Text25, form.Text27, form.Text24, form.Text26, form.Text23})
-        s.texts << box->text();
+    for (const char *box : {"Text25", "Text27", "Text24", "Text26", "Text23"})
+        s.texts << child<QLineEdit>(form, box)->text();
     for (int i = 8; i <= 11; ++i) {
-        const SurfaceLabel *letter = form.Label11[size_t(i)];
+        const auto *letter = child<SurfaceLabel>(form, indexed("Label11", i));
         s.letters << QPointF(letter->Left(), letter->Top());
         s.shown << letter->Visible();
     }
     for (const int i : kPathLines) {
-        const SurfaceLine *line = form.Line4[size_t(i)];
+        const auto *line = child<SurfaceLine>(form, indexed("Line4", i));
         s.lines << QLineF(line->X1(), line->Y1(), line->X2(), line->Y2());
         s.shown << line->Visible();
     }
@@ -93,8 +108,9 @@ void type(QLineEdit *box, const QString &text)
 // leaving its box (the room temperature) as it was.
 void rerun(Form4 &form)
 {
-    step(form.UpDown5);
-    step(form.UpDown5, false);
+    auto *roomTemperature = child<UpDown>(form, "UpDown5");
+    step(roomTemperature);
+    step(roomTemperature, false);
 }
 
 // Outdoor 31 ºC and 70 %, 1000 m3/h, 1013 mbar; room 26 ºC and 60 %,
@@ -162,6 +178,12 @@ private slots:
     void rendersTheWindowAtOneAndTwoTimesScale();
 
 private:
+    template <typename T>
+    T *control(const QString &name) const
+    {
+        return child<T>(*m_form, name);
+    }
+
     std::unique_ptr<Form4> m_form;
 };
 
@@ -187,23 +209,23 @@ void Form4Test::designResultsAndProcessPath()
     QCOMPARE(snapshot(*m_form).texts, expected);
     QCOMPARE(shownMarks(snapshot(*m_form)), QStringLiteral("ERIC5674"));
 
-    Form4 &f = *m_form;
     const struct
     {
         int letter;
         QPointF point, offset;
-        std::vector<std::pair<const SurfaceLine *, bool>> ends;   // true: (X1, Y1), false: (X2, Y2)
-    } markers[] = {{8, {2073, 2595.3}, {0, -320}, {{f.Line4[5], true}, {f.Line4[6], true}}},
-                   {9, {1758, 3640.8}, {50, 100}, {{f.Line4[6], false}, {f.Line4[7], true}}},
-                   {10, {1314.1, 3768.7}, {-100, 50}, {{f.Line4[7], false}, {f.Line4[4], true}}},
-                   {11, {1812.3, 3460.5}, {50, -50}, {{f.Line4[4], false}}}};
+        std::vector<std::pair<int, bool>> ends;   // Line4(index); true: (X1, Y1), false: (X2, Y2)
+    } markers[] = {{8, {2073, 2595.3}, {0, -320}, {{5, true}, {6, true}}},
+                   {9, {1758, 3640.8}, {50, 100}, {{6, false}, {7, true}}},
+                   {10, {1314.1, 3768.7}, {-100, 50}, {{7, false}, {4, true}}},
+                   {11, {1812.3, 3460.5}, {50, -50}, {{4, false}}}};
     for (const auto &m : markers) {
-        const SurfaceLabel *label = f.Label11[size_t(m.letter)];
-        QCOMPARE(label->surface(), f.Picture2);
+        const auto *label = control<SurfaceLabel>(indexed("Label11", m.letter));
+        QCOMPARE(label->surface(), control<Surface>("Picture2"));
         const QPointF miss = QPointF(label->Left(), label->Top()) - m.point - m.offset;
         QVERIFY2(qAbs(miss.x()) <= 0.05 && qAbs(miss.y()) <= 0.05, qPrintable(label->Caption()));
         // The process lines end at the letter's point, offset in single precision.
-        for (const auto &[line, first] : m.ends) {
+        for (const auto &[index, first] : m.ends) {
+            const auto *line = control<SurfaceLine>(indexed("Line4", index));
             QCOMPARE(float((first ? line->X1() : line->X2()) + m.offset.x()), label->Left());
             QCOMPARE(float((first ? line->Y1() : line->Y2()) + m.offset.y()), label->Top());
         }
@@ -225,38 +247,42 @@ void Form4Test::firstSensibleLoadStepStartsFromTheStepControl()
 {
     QFETCH(bool, up);
     QFETCH(QString, total);
-    step(m_form->UpDown7, up);
-    QTEST(m_form->Text10->text(), "load");
-    QCOMPARE(m_form->Text26->text(), decimals(qPrintable(total)));
+    step(control<UpDown>("UpDown7"), up);
+    QTEST(control<QLineEdit>("Text10")->text(), "load");
+    QCOMPARE(control<QLineEdit>("Text26")->text(), decimals(qPrintable(total)));
 }
 
 void Form4Test::pressureCountsFromTheNextOtherStep()
 {
     const Snapshot before = snapshot(*m_form);
-    step(m_form->UpDown4);
-    QCOMPARE(m_form->Text3[3]->text(), QStringLiteral("1014"));
+    step(control<UpDown>("UpDown4"));
+    QCOMPARE(control<QLineEdit>("Text3(3)")->text(), QStringLiteral("1014"));
     QCOMPARE(snapshot(*m_form), before);
 
-    step(m_form->UpDown1);
-    step(m_form->UpDown1, false);
+    auto *outdoorHumidity = control<UpDown>("UpDown1");
+    step(outdoorHumidity);
+    step(outdoorHumidity, false);
     room::RoomInputs in = kDesignInputs;
     in.p = 101.4;
-    QCOMPARE(m_form->Text25->text(), coilText(in));
+    QCOMPARE(control<QLineEdit>("Text25")->text(), coilText(in));
     const auto e = room::chartPosition(*room::calculo(in).E);
-    QCOMPARE(m_form->Label11[8]->Top(), float(e->y) - 320.0f);
-    QVERIFY(m_form->Label11[8]->Top() != before.letters[0].y());
+    const float letterTop = control<SurfaceLabel>("Label11(8)")->Top();
+    QCOMPARE(letterTop, float(e->y) - 320.0f);
+    QVERIFY(letterTop != before.letters[0].y());
 }
 
 void Form4Test::outdoorStepMovesTheThermometerBeforeTheResults()
 {
+    const auto *thermometer = control<iThermometerX>("iThermometerX1");
+    auto *outdoor = control<UpDown>("UpDown2");
     QList<double> seen;
-    connect(m_form->Text25, &QLineEdit::textChanged, this, [&] { seen << m_form->iThermometerX1->position(); });
-    QCOMPARE(m_form->iThermometerX1->position(), 31.0);
-    step(m_form->UpDown2);
-    QCOMPARE(m_form->Text1[4]->text(), QStringLiteral("32"));
-    step(m_form->UpDown2, false);
+    connect(control<QLineEdit>("Text25"), &QLineEdit::textChanged, this, [&] { seen << thermometer->position(); });
+    QCOMPARE(thermometer->position(), 31.0);
+    step(outdoor);
+    QCOMPARE(control<QLineEdit>("Text1(4)")->text(), QStringLiteral("32"));
+    step(outdoor, false);
     QCOMPARE(seen, QList<double>({32.0, 31.0}));
-    QCOMPARE(m_form->Text25->text(), decimals(kDesignTexts[0]));
+    QCOMPARE(control<QLineEdit>("Text25")->text(), decimals(kDesignTexts[0]));
 }
 
 void Form4Test::pathWithoutSupplyOrMixHidesThoseMarks_data()
@@ -282,10 +308,10 @@ void Form4Test::pathWithoutSupplyOrMixHidesThoseMarks()
     QFETCH(QString, box);
     QFETCH(QString, text);
     const Snapshot design = snapshot(*m_form);
-    QLineEdit *edit = m_form->findChild<QLineEdit *>(box);
+    QLineEdit *edit = control<QLineEdit>(box);
     const QString designText = edit->text();
 
-    m_form->UpDown2->setValue(35);   // E moves, so the run is a new one
+    control<UpDown>("UpDown2")->setValue(35);   // E moves, so the run is a new one
     type(edit, text);
     rerun(*m_form);
     const Snapshot shown = snapshot(*m_form);
@@ -297,7 +323,7 @@ void Form4Test::pathWithoutSupplyOrMixHidesThoseMarks()
     QCOMPARE(shown.lines[0], QLineF(e->x, e->y, e->x, e->y));
     QCOMPARE(shown.lines[1].p1(), QPointF(e->x, e->y));
 
-    m_form->UpDown2->setValue(31);
+    control<UpDown>("UpDown2")->setValue(31);
     type(edit, designText);
     rerun(*m_form);
     QCOMPARE(snapshot(*m_form), design);
@@ -306,12 +332,12 @@ void Form4Test::pathWithoutSupplyOrMixHidesThoseMarks()
 // Outdoor air at the room's temperature still mixes, straight above the room point.
 void Form4Test::outdoorAtRoomTemperatureStillMixes()
 {
-    m_form->UpDown2->setValue(26);
+    control<UpDown>("UpDown2")->setValue(26);
     room::RoomInputs in = kDesignInputs;
     in.T1 = 26;
-    QCOMPARE(m_form->Text25->text(), coilText(in));
-    QVERIFY(m_form->Text23->text() != noReading());
-    QCOMPARE(m_form->Line4[4]->X2(), m_form->Line4[6]->X2());
+    QCOMPARE(control<QLineEdit>("Text25")->text(), coilText(in));
+    QVERIFY(control<QLineEdit>("Text23")->text() != noReading());
+    QCOMPARE(control<SurfaceLine>("Line4(4)")->X2(), control<SurfaceLine>("Line4(6)")->X2());
 }
 
 void Form4Test::unreadableInputShowsNoResultsUntilReadable_data()
@@ -343,7 +369,7 @@ void Form4Test::unreadableInputShowsNoResultsUntilReadable()
     QFETCH(QString, box);
     QFETCH(QString, text);
     const Snapshot design = snapshot(*m_form);
-    QLineEdit *edit = m_form->findChild<QLineEdit *>(box);
+    QLineEdit *edit = control<QLineEdit>(box);
     const QString designText = edit->text();
 
     type(edit, text);
@@ -381,10 +407,11 @@ void Form4Test::typedValuesBeyondTheArrowsAreComputed()
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(room::RoomInputs, inputs);
-    type(m_form->findChild<QLineEdit *>(box), text);
+    type(control<QLineEdit>(box), text);
     rerun(*m_form);
-    QCOMPARE(m_form->Text25->text(), coilText(inputs));
-    QVERIFY(m_form->Text25->text() != noReading());
+    const QString coil = control<QLineEdit>("Text25")->text();
+    QCOMPARE(coil, coilText(inputs));
+    QVERIFY(coil != noReading());
     QCOMPARE(shownMarks(snapshot(*m_form)), QStringLiteral("ERIC5674"));
 }
 
@@ -393,47 +420,57 @@ void Form4Test::typedValuesBeyondTheArrowsAreComputed()
 // arrows' range leaves the arrows to step from their own value.
 void Form4Test::stepStartsFromATypedNumber()
 {
-    type(m_form->Text7, QStringLiteral("22"));
-    step(m_form->UpDown5);
-    QCOMPARE(m_form->Text7->text(), QStringLiteral("23"));
-    QCOMPARE(m_form->UpDown5->Value(), 23);
+    auto *roomBox = control<QLineEdit>("Text7");
+    auto *roomStep = control<UpDown>("UpDown5");
+    type(roomBox, QStringLiteral("22"));
+    step(roomStep);
+    QCOMPARE(roomBox->text(), QStringLiteral("23"));
+    QCOMPARE(roomStep->Value(), 23);
 
-    type(m_form->Text1[4], decimals("35.5"));
+    auto *outdoorBox = control<QLineEdit>("Text1(4)");
+    auto *outdoorStep = control<UpDown>("UpDown2");
+    const auto *thermometer = control<iThermometerX>("iThermometerX1");
+    type(outdoorBox, decimals("35.5"));
     rerun(*m_form);
-    QCOMPARE(m_form->iThermometerX1->position(), 35.5);
-    step(m_form->UpDown2, false);
-    QCOMPARE(m_form->Text1[4]->text(), QStringLiteral("35"));
-    QCOMPARE(m_form->iThermometerX1->position(), 35.0);
+    QCOMPARE(thermometer->position(), 35.5);
+    step(outdoorStep, false);
+    QCOMPARE(outdoorBox->text(), QStringLiteral("35"));
+    QCOMPARE(thermometer->position(), 35.0);
 
-    type(m_form->Text1[4], QStringLiteral("45"));
-    step(m_form->UpDown2);
-    QCOMPARE(m_form->Text1[4]->text(), QStringLiteral("36"));
+    type(outdoorBox, QStringLiteral("45"));
+    step(outdoorStep);
+    QCOMPARE(outdoorBox->text(), QStringLiteral("36"));
 }
 
 // "Invierno" cannot be chosen, and looks it: its text is drawn in the
 // disabled colour, lighter than the black of "Verano".
 void Form4Test::disabledWinterOptionReadsGreyed()
 {
-    QVERIFY(m_form->Option1->isEnabled() && !m_form->Option2->isEnabled());
-    const QPalette palette = m_form->Option2->palette();
+    auto *summerOption = control<QRadioButton>("Option1");
+    auto *winterOption = control<QRadioButton>("Option2");
+    QVERIFY(summerOption->isEnabled() && !winterOption->isEnabled());
+    const QPalette palette = winterOption->palette();
     QVERIFY(palette.color(QPalette::Disabled, QPalette::WindowText) !=
             palette.color(QPalette::Active, QPalette::WindowText));
-    const int winter = darkestGray(m_form->Option2);
-    const int summer = darkestGray(m_form->Option1);
+    const int winter = darkestGray(winterOption);
+    const int summer = darkestGray(summerOption);
     QVERIFY2(winter > summer + 60, qPrintable(QStringLiteral("%1 against %2").arg(winter).arg(summer)));
 }
 
 void Form4Test::blinkAlternatesLampAndCloud()
 {
-    QVERIFY(m_form->Timer1->isActive() && m_form->Timer1->interval() == 1000);
+    const auto *timer = control<QTimer>("Timer1");
+    QVERIFY(timer->isActive() && timer->interval() == 1000);
     // At the start both lamp pictures (Image6 lit, Image5 dark) and the cloud
     // show; then lit lamp and cloud show on even ticks, the dark lamp on odd
-    // ones. Ticks are driven by hand: the timer cannot fire in between.
+    // ones. Ticks are driven by hand, by the handler's name: the timer cannot
+    // fire in between.
     for (int tick = 0; tick <= 4; ++tick) {
         const bool lampOn = tick % 2 == 0;
-        QCOMPARE(QList<bool>({m_form->Image6->Visible(), m_form->Image5->Visible(), m_form->Image17->Visible()}),
+        QCOMPARE(QList<bool>({control<SurfaceImage>("Image6")->Visible(), control<SurfaceImage>("Image5")->Visible(),
+                              control<SurfaceImage>("Image17")->Visible()}),
                  QList<bool>({lampOn, tick == 0 || !lampOn, lampOn}));
-        m_form->Timer1_Timer();
+        QVERIFY(QMetaObject::invokeMethod(m_form.get(), "Timer1_Timer"));
     }
 }
 
@@ -468,10 +505,10 @@ void Form4Test::hoverHelpShowsOverItsElement_data()
 void Form4Test::hoverHelpShowsOverItsElement()
 {
     QFETCH(QString, name);
-    const auto *item = m_form->Form4Client->findChild<SurfaceItem *>(name);
-    QVERIFY(item);
+    const auto *surface = control<Surface>("Form4Client");
+    const auto *item = child<SurfaceItem>(*surface, name);
     QTEST(item->toolTip(), "help");
-    QVERIFY2(reachable(*m_form->Form4Client, *item), "covered everywhere");
+    QVERIFY2(reachable(*surface, *item), "covered everywhere");
 }
 
 void Form4Test::rendersTheWindowAtOneAndTwoTimesScale()
@@ -481,7 +518,7 @@ void Form4Test::rendersTheWindowAtOneAndTwoTimesScale()
         QImage image(design.size() * scale, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(scale);
         image.fill(Qt::white);
-        m_form->Form4Client->render(&image, QPoint(), QRegion(design));
+        control<Surface>("Form4Client")->render(&image, QPoint(), QRegion(design));
         QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/form4_%1x.png").arg(scale)));
     }
 }
