@@ -71,6 +71,9 @@ int main(int argc, char *argv[])
     StartupTiming timing;
     QApplication application(argc, argv);
     app::setNameAndVersion();
+    // The desktop entry installed with the program, whose icon the desktop
+    // shows for its windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vorbelia"));
     QApplication::setWindowIcon(sharedIcon(QStringLiteral(":/icons/app.svg")));
     QApplication::setFont(winbuild::windowFont());
     app::loadStandardTexts();

@@ -1,8 +1,10 @@
 #include "web_browser.h"
 
+#include "install_paths.h"
 #include "local_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QMimeDatabase>
@@ -62,11 +64,27 @@ Fetched readFile(const QString &path, qint64 limit)
     return {std::move(contents.data), {}, contents.truncated, path};
 }
 
+// The file of a page of the program's folder, whose address is the resource
+// path under kHelpPath: the page in the help folder installed with the
+// program, found from the program's own folder wherever it is installed, or
+// where there is no such folder, as for a program run from its build folder,
+// the copy built into the program.
+QString helpFile(const QString &resourcePath)
+{
+    const QDir installed(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                         + QLatin1String(app::installed::kHelpFolder));
+    if (!installed.exists())
+        return QLatin1Char(':') + resourcePath;
+    return installed.filePath(resourcePath.mid(kHelpPath.size()));
+}
+
 Fetched fetch(const QUrl &url, qint64 limit)
 {
     const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("qrc"))
-        return readFile(QLatin1Char(':') + url.path(), limit);
+    if (scheme == QLatin1String("qrc")) {
+        const QString path = url.adjusted(QUrl::NormalizePathSegments).path();
+        return readFile(path.startsWith(kHelpPath) ? helpFile(path) : QLatin1Char(':') + path, limit);
+    }
     if (url.isLocalFile())
         return readFile(url.toLocalFile(), limit);
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")

@@ -15,7 +15,9 @@ class QTextBrowser;
 //
 // Addresses are what a user types into an address box:
 // - the program's installed folder, "C:\Archivos de programa\Vorbelia\", holds
-//   the help pages shipped inside the program (resources under ":/help/");
+//   the help pages: those installed with the program (share/vorbelia/help
+//   beside its bin/ folder), or where there are none, as in the build folder,
+//   the copy built into the program (resources under ":/help/");
 // - absolute paths and file: addresses open local files of this machine;
 // - links inside a page are relative to that page;
 // - Internet addresses (http:, https:, or a bare host name) cannot be reached:
