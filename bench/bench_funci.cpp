@@ -46,20 +46,27 @@ void BM_ComputeUnitLongestSearches(benchmark::State &state)
 BENCHMARK(BM_ComputeUnitLongestSearches)->Unit(benchmark::kMicrosecond);
 
 // funci on a shown window, alternating between two steam powers so that every
-// display changes; with state.range(0) = 1 the rest of the event loop's turn
-// is done too: the repaint, and what the window leaves to the end of the turn
-// (the scheme items' repaint requests, the instruments' accessible values).
+// display changes (the steam selector turned between 1 and 3, untimed, with
+// the unit off: its ramp only counts); with state.range(0) = 1 the rest of the
+// event loop's turn is done too: the repaint, and what the window leaves to the
+// end of the turn (the scheme items' repaint requests, the instruments'
+// accessible values).
 void BM_Funci(benchmark::State &state)
 {
     const bool repaint = state.range(0) != 0;
     Form1 form;
     form.show();
     QApplication::processEvents();
-    form.PreheatPower = 0.96;
-    form.ReheatPower = 0.96;
+    // Each power at its selector's position 1 (the unit off: no calculation).
+    form.vapor1_Change();
+    form.prec_Change();
+    form.rec_Change();
+    auto *steam = form.findChild<iSwitchRotaryX *>(QStringLiteral("vapor1"));
     int run = 0;
     for (auto _ : state) {
-        form.SteamPower = (++run % 2) ? 0.85 : 2.55;
+        state.PauseTiming();
+        steam->setPosition((++run % 2) ? 3 : 1);
+        state.ResumeTiming();
         form.funci();
         if (repaint)
             QApplication::processEvents();
@@ -73,14 +80,15 @@ void BM_SteamRampZeroToFive(benchmark::State &state)
 {
     Form1 form;
     form.show();
-    form.interruptor->setOn(true);
+    form.findChild<iSwitchRockerX *>(QStringLiteral("interruptor"))->setOn(true);
     QApplication::processEvents();
+    auto *steam = form.findChild<iSwitchRotaryX *>(QStringLiteral("vapor1"));
     for (auto _ : state) {
         state.PauseTiming();
-        form.vapor1->setPosition(0);
+        steam->setPosition(0);
         QApplication::processEvents();
         state.ResumeTiming();
-        form.vapor1->setPosition(5);
+        steam->setPosition(5);
         QApplication::processEvents();
     }
 }

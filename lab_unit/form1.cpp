@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "form1_ui.h"
 #include "ianalogdisplayx.h"
 #include "sstab.h"
 #include "surface.h"
@@ -23,14 +24,14 @@ constexpr double kClientHeight = 8220;
 // The menu tree: each menu with its items, captions with their access keys.
 struct MenuItem
 {
-    QAction *Form1::*action;
+    QAction *Form1Ui::*action;
     const char *name;
     const char *caption;
 };
 
 struct MenuDefinition
 {
-    QMenu *Form1::*menu;
+    QMenu *Form1Ui::*menu;
     const char *name;
     const char *caption;
     std::initializer_list<MenuItem> items;
@@ -39,49 +40,56 @@ struct MenuDefinition
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), ui(std::make_unique<Form1Ui>())
 {
-    buildFrame();
-    buildMenus();
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Form1Client"));
-    client->setMinimumSize(twips::size(kClientWidth, kClientHeight));
-    setCentralWidget(client);
-    buildRegions(client);
-    buildTimers();
-    buildControlPanel();
-    buildUnitScheme(Picture4, *this);
-    buildTabs();
+    ui->setupUi(this);
     connectHandlers();
     Form_Load();
 }
 
-void Form1::buildFrame()
+Form1::~Form1() = default;
+
+void Form1Ui::setupUi(QMainWindow *window)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("  Zelmora   T R A M B L O R"));
-    setFont(windowFont());
+    buildFrame(window);
+    buildMenus(window);
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    client->setMinimumSize(twips::size(kClientWidth, kClientHeight));
+    window->setCentralWidget(client);
+    buildRegions(client);
+    buildTimers(window);
+    buildControlPanel();
+    buildUnitScheme(Picture4, *this);
+    buildTabs(window);
 }
 
-void Form1::buildMenus()
+void Form1Ui::buildFrame(QMainWindow *window)
+{
+    window->setObjectName(QStringLiteral("Form1"));
+    window->setWindowTitle(QStringLiteral("  Zelmora   T R A M B L O R"));
+    window->setFont(windowFont());
+}
+
+void Form1Ui::buildMenus(QMainWindow *window)
 {
     const MenuDefinition menus[] = {
-        {&Form1::Ar, "Ar", "&Archivo",
-         {{&Form1::imprimir, "imprimir", "&Imprimir pantalla"},
-          {&Form1::re, "re", "&Reiniciar"},
-          {&Form1::ce, "ce", "&Salir"}}},
-        {&Form1::ver, "ver", "&Ver",
-         {{&Form1::mficha, "mficha", "&Desplazar fichas"},
-          {&Form1::enf, "enf", "Enfriadora de agua y Ud. Central"},
-          {&Form1::proc, "proc", "&Procesos en un Tramblor"},
-          {&Form1::unid, "unid", "&Unidad tramblora"}}},
-        {&Form1::aa, "aa", "A&yuda",
-         {{&Form1::ay, "ay", "A&cerca de Tramblor"},
-          {&Form1::com, "com", "¿&Cómo...?"},
-          {&Form1::acc, "acc", "Acceso &web"}}},
+        {&Form1Ui::Ar, "Ar", "&Archivo",
+         {{&Form1Ui::imprimir, "imprimir", "&Imprimir pantalla"},
+          {&Form1Ui::re, "re", "&Reiniciar"},
+          {&Form1Ui::ce, "ce", "&Salir"}}},
+        {&Form1Ui::ver, "ver", "&Ver",
+         {{&Form1Ui::mficha, "mficha", "&Desplazar fichas"},
+          {&Form1Ui::enf, "enf", "Enfriadora de agua y Ud. Central"},
+          {&Form1Ui::proc, "proc", "&Procesos en un Tramblor"},
+          {&Form1Ui::unid, "unid", "&Unidad tramblora"}}},
+        {&Form1Ui::aa, "aa", "A&yuda",
+         {{&Form1Ui::ay, "ay", "A&cerca de Tramblor"},
+          {&Form1Ui::com, "com", "¿&Cómo...?"},
+          {&Form1Ui::acc, "acc", "Acceso &web"}}},
     };
     for (const MenuDefinition &definition : menus) {
-        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(definition.caption));
+        QMenu *menu = window->menuBar()->addMenu(QString::fromUtf8(definition.caption));
         menu->setObjectName(QString::fromLatin1(definition.name));
         this->*definition.menu = menu;
         for (const MenuItem &item : definition.items) {
@@ -94,7 +102,7 @@ void Form1::buildMenus()
     re->setEnabled(false);
 }
 
-void Form1::buildRegions(QWidget *client)
+void Form1Ui::buildRegions(QWidget *client)
 {
     // Stacking, back to front: the scheme, the tab panel over its right edge
     // (wherever the panel is moved), the control panel over the scheme's foot,
@@ -122,12 +130,12 @@ void Form1::buildRegions(QWidget *client)
     Text23->raise();
 }
 
-void Form1::buildTimers()
+void Form1Ui::buildTimers(QObject *window)
 {
-    Timer2 = new QTimer(this);
+    Timer2 = new QTimer(window);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(100);
-    Timer3 = new QTimer(this);
+    Timer3 = new QTimer(window);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(50);
     // Enabled in the design; the load stops them until the unit is switched on.
@@ -145,20 +153,20 @@ void Form1::connectHandlers()
 void Form1::Form_Load()
 {
     for (int i = 8; i <= 11; ++i)
-        Label11[size_t(i)]->setVisible(false);
-    for (iAnalogDisplayX *display : itext1)
+        ui->Label11[size_t(i)]->setVisible(false);
+    for (iAnalogDisplayX *display : ui->itext1)
         display->setVisible(false);
-    Shape5->setVisible(false);
-    Shape6->setVisible(false);
-    Timer2->stop();
-    Timer3->stop();
-    for (size_t i = 0; i < Line1.size(); ++i) {
-        Line1[i]->setVisible(false);
-        Label2[i]->setVisible(false);
+    ui->Shape5->setVisible(false);
+    ui->Shape6->setVisible(false);
+    ui->Timer2->stop();
+    ui->Timer3->stop();
+    for (size_t i = 0; i < ui->Line1.size(); ++i) {
+        ui->Line1[i]->setVisible(false);
+        ui->Label2[i]->setVisible(false);
     }
-    for (QLineEdit *cell : Text7)
+    for (QLineEdit *cell : ui->Text7)
         cell->setText(QString());
     // Every outdoor thermometer shows the outdoor air of the boxes.
-    showOutdoorDryBulb(UpDown2->Value());
-    showOutdoorWetBulb(UpDown4->Value());
+    showOutdoorDryBulb(ui->UpDown2->Value());
+    showOutdoorWetBulb(ui->UpDown4->Value());
 }

@@ -1,7 +1,7 @@
 // The tab "Ciclo frigorifico": the pressure-enthalpy diagram Picture2 with the
 // cycle lines and point numbers, and the cycle table under it.
 
-#include "form1.h"
+#include "form1_ui.h"
 
 #include "form1_build.h"
 #include "ph_diagram_picture.h"
@@ -119,7 +119,7 @@ const PointNumber kPointNumbers[] = {
 
 } // namespace
 
-void Form1::buildCycleTab(Surface *page)
+void Form1Ui::buildCycleTab(Surface *page)
 {
     Picture2 = addPictureBox(page, QStringLiteral("Picture2"), 150, 630, 3840, 3450, &phDiagramPicture);
 
@@ -138,7 +138,7 @@ void Form1::buildCycleTab(Surface *page)
     buildCycleTable(page);
 }
 
-void Form1::buildCycleTable(Surface *page)
+void Form1Ui::buildCycleTable(Surface *page)
 {
     auto addTableCaption = [&](int index, const QString &text, double left, double top, double width,
                                bool visible) {

@@ -8,6 +8,7 @@
 
 #include "form1.h"
 
+#include "form1_ui.h"
 #include "ianalogdisplayx.h"
 #include "iangulargaugex.h"
 #include "iknobx.h"
@@ -41,16 +42,16 @@ constexpr size_t kCalculatedCells[] = {0, 1, 3, 6, 7, 9, 11, 12, 14, 16, 17, 19,
 // quantity can physically be, and the unit that band is told in.
 struct InputBox
 {
-    QLineEdit *Form1::*box;
+    QLineEdit *Form1Ui::*box;
     const char *name;
     InputBand band;
     const char *unit;
 };
 
-const InputBox kPressureBox{&Form1::Text3, "Presión barométrica", input_band::kBarometricPressure, "mbar"};
-const InputBox kDryBulbBox{&Form1::Text4, "Temperatura ambiente", input_band::kTemperature, "ºC"};
-const InputBox kWetBulbBox{&Form1::Text1, "Temperatura de Bulbo H.", input_band::kTemperature, "ºC"};
-const InputBox kSuperheatBox{&Form1::Text8, "Sobrecalentamiento evaporador", input_band::kSuperheat, "ºC"};
+const InputBox kPressureBox{&Form1Ui::Text3, "Presión barométrica", input_band::kBarometricPressure, "mbar"};
+const InputBox kDryBulbBox{&Form1Ui::Text4, "Temperatura ambiente", input_band::kTemperature, "ºC"};
+const InputBox kWetBulbBox{&Form1Ui::Text1, "Temperatura de Bulbo H.", input_band::kTemperature, "ºC"};
+const InputBox kSuperheatBox{&Form1Ui::Text8, "Sobrecalentamiento evaporador", input_band::kSuperheat, "ºC"};
 
 // The input boxes a run cannot compute with: the names of those whose text is
 // not a number, and a clause for each number its quantity cannot be.
@@ -78,9 +79,9 @@ QString outOfBandClause(const InputBox &input)
              QString::fromUtf8(input.unit));
 }
 
-double readBox(const Form1 &w, const InputBox &input, RefusedInputs &refused)
+double readBox(const Form1Ui &ui, const InputBox &input, RefusedInputs &refused)
 {
-    const std::optional<double> value = parseNumber((w.*input.box)->text());
+    const std::optional<double> value = parseNumber((ui.*input.box)->text());
     if (!value) {
         refused.notNumbers << QString::fromUtf8(input.name);
         return 0.0;
@@ -90,21 +91,22 @@ double readBox(const Form1 &w, const InputBox &input, RefusedInputs &refused)
     return *value;
 }
 
-// The inputs of one run, the boxes read in the tab's order.
-UnitInputs readInputs(const Form1 &w, RefusedInputs &refused)
+// The inputs of one run, the boxes read in the tab's order; an unset element
+// power counts as 0.
+UnitInputs readInputs(const Form1 &w, const Form1Ui &ui, RefusedInputs &refused)
 {
     UnitInputs in;
-    in.p = readBox(w, kPressureBox, refused) / 10;
-    in.T1 = readBox(w, kDryBulbBox, refused);
-    in.Twb1 = readBox(w, kWetBulbBox, refused);
-    in.sh = readBox(w, kSuperheatBox, refused);
-    in.fanSetting = w.iKnobX1->position();
-    in.steamPower = w.steamPower();
-    in.preheatPower = w.preheatPower();
-    in.reheatPower = w.reheatPower();
-    in.vapor1 = w.vapor1->position();
-    in.prec = w.prec->position();
-    in.rec = w.rec->position();
+    in.p = readBox(ui, kPressureBox, refused) / 10;
+    in.T1 = readBox(ui, kDryBulbBox, refused);
+    in.Twb1 = readBox(ui, kWetBulbBox, refused);
+    in.sh = readBox(ui, kSuperheatBox, refused);
+    in.fanSetting = ui.iKnobX1->position();
+    in.steamPower = w.SteamPower().value_or(0.0);
+    in.preheatPower = w.PreheatPower().value_or(0.0);
+    in.reheatPower = w.ReheatPower().value_or(0.0);
+    in.vapor1 = ui.vapor1->position();
+    in.prec = ui.prec->position();
+    in.rec = ui.rec->position();
     return in;
 }
 
@@ -144,42 +146,42 @@ void showTemperature(iThermometerX *thermometer, iAnalogDisplayX *readout, doubl
     readout->setValue(T);
 }
 
-void showAirSide(Form1 &w, const UnitResult &r)
+void showAirSide(Form1Ui &ui, const UnitResult &r)
 {
-    w.Disp1->setValue(r.rpm);
-    w.Line3->setX2(r.manometerX2);
-    w.Line3->setY2(r.manometerY2);
-    w.itext1[11]->setValue(r.dp);
+    ui.Disp1->setValue(r.rpm);
+    ui.Line3->setX2(r.manometerX2);
+    ui.Line3->setY2(r.manometerY2);
+    ui.itext1[11]->setValue(r.dp);
 
-    w.ter[5]->setPosition(r.s2.T);
-    w.ter[6]->setPosition(r.s2.Twb);
+    ui.ter[5]->setPosition(r.s2.T);
+    ui.ter[6]->setPosition(r.s2.Twb);
 
-    w.Text23->setText(QString());
+    ui.Text23->setText(QString());
     if (r.supersaturated)
-        showWarning(w.Text23, kSupersaturationWarning);
-    showTemperature(w.ter[7], w.itext1[2], r.s3.T);
-    showTemperature(w.ter[8], w.itext1[3], r.s3.Twb);
+        showWarning(ui.Text23, kSupersaturationWarning);
+    showTemperature(ui.ter[7], ui.itext1[2], r.s3.T);
+    showTemperature(ui.ter[8], ui.itext1[3], r.s3.Twb);
 
-    showTemperature(w.ter[9], w.itext1[4], r.s4.T);
-    showTemperature(w.ter[10], w.itext1[5], r.s4.Twb);
-    w.itext1[8]->setValue(r.condensate);
+    showTemperature(ui.ter[9], ui.itext1[4], r.s4.T);
+    showTemperature(ui.ter[10], ui.itext1[5], r.s4.Twb);
+    ui.itext1[8]->setValue(r.condensate);
 
-    showTemperature(w.ter[11], w.itext1[6], r.s5.T);
-    showTemperature(w.ter[12], w.itext1[7], r.s5.Twb);
+    showTemperature(ui.ter[11], ui.itext1[6], r.s5.T);
+    showTemperature(ui.ter[12], ui.itext1[7], r.s5.Twb);
 }
 
 // Chart path lines Line4(5), (6), (7), (4) with the letters Label11(8..11).
-void showChartPath(Form1 &w, const UnitResult &r)
+void showChartPath(Form1Ui &ui, const UnitResult &r)
 {
     static constexpr int kLines[] = {5, 6, 7, 4};
     for (size_t i = 0; i < r.chartPath.size(); ++i) {
         const ChartStep &step = r.chartPath[i];
-        SurfaceLine *line = w.Line4[size_t(kLines[i])];
+        SurfaceLine *line = ui.Line4[size_t(kLines[i])];
         line->setX1(step.line.X1);
         line->setY1(step.line.Y1);
         line->setX2(step.line.X2);
         line->setY2(step.line.Y2);
-        SurfaceLabel *letter = w.Label11[8 + i];
+        SurfaceLabel *letter = ui.Label11[8 + i];
         letter->setTop(step.letter.Top);
         letter->setLeft(step.letter.Left);
     }
@@ -194,70 +196,70 @@ void showCell(QLineEdit *cell, const QString &text)
         cell->setText(text);
 }
 
-void showCycle(Form1 &w, const RefrigerationCycle &c)
+void showCycle(Form1Ui &ui, const RefrigerationCycle &c)
 {
-    const auto cell = [&w](int index, double value, const char *pattern) {
-        showCell(w.Text7[size_t(index)], formatNumber(value, QLatin1String(pattern)));
+    const auto cell = [&ui](int index, double value, const char *pattern) {
+        showCell(ui.Text7[size_t(index)], formatNumber(value, QLatin1String(pattern)));
     };
-    w.itext1[14]->setValue(c.te);
+    ui.itext1[14]->setValue(c.te);
     cell(16, c.te, "###0.0");
-    w.ter[2]->setPosition(c.te);
+    ui.ter[2]->setPosition(c.te);
 
     cell(0, c.pe, "###0.00");
     cell(17, c.pinlet, "###0.00");
-    w.GaugeX1->setPosition(c.pe);
+    ui.GaugeX1->setPosition(c.pe);
 
-    w.ter[0]->setPosition(c.tsuc);
-    w.itext1[12]->setValue(c.tsuc);
+    ui.ter[0]->setPosition(c.tsuc);
+    ui.itext1[12]->setValue(c.tsuc);
     cell(1, c.tsuc, "###0.0");
     cell(3, c.hsuc, "###0.0");
 
-    w.itext1[10]->setValue(c.Q);
+    ui.itext1[10]->setValue(c.Q);
 
     cell(7, c.pc, "##0.00");
     cell(12, c.pliq, "##0.00");
-    w.GaugeX2->setPosition(c.pc);
+    ui.GaugeX2->setPosition(c.pc);
     cell(6, c.tdis, "###0.0");
     cell(9, c.hdis, "###0.0");
 
     // The thermometer beside the expansion valve ends the run at the liquid
     // temperature; the evaporating temperature stays on the read-out.
-    w.itext1[13]->setValue(c.tliq);
+    ui.itext1[13]->setValue(c.tliq);
     cell(11, c.tliq, "###0.0");
-    w.ter[2]->setPosition(c.tliq);
+    ui.ter[2]->setPosition(c.tliq);
     cell(14, c.hliq, "###0.0");
     cell(19, c.hliq, "###0.0");
 
     cell(26, c.Q, "#0.00");
-    w.itext1[9]->setValue(1000 * c.mr);
-    w.Image1->setTop(c.floatTop);
+    ui.itext1[9]->setValue(1000 * c.mr);
+    ui.Image1->setTop(c.floatTop);
     cell(32, 1000 * c.mr, "##0.0");
     cell(29, c.Pcomp, "#0.00");
-    showCell(w.Text7[20], formatNumber(c.COP, QStringLiteral("##0.0")));
+    showCell(ui.Text7[20], formatNumber(c.COP, QStringLiteral("##0.0")));
 }
 
 // Each cycle line's ends in the order Y1, Y2, X1, X2; each figure's Top
 // before its Left.
-void showDiagram(Form1 &w, const UnitResult &r)
+void showDiagram(Form1Ui &ui, const UnitResult &r)
 {
-    for (size_t i = 0; i < w.Line1.size(); ++i) {
+    for (size_t i = 0; i < ui.Line1.size(); ++i) {
         const FloatLine &l = r.diagramLines[i];
-        w.Line1[i]->setY1(l.Y1);
-        w.Line1[i]->setY2(l.Y2);
-        w.Line1[i]->setX1(l.X1);
-        w.Line1[i]->setX2(l.X2);
+        ui.Line1[i]->setY1(l.Y1);
+        ui.Line1[i]->setY2(l.Y2);
+        ui.Line1[i]->setX1(l.X1);
+        ui.Line1[i]->setX2(l.X2);
     }
-    for (size_t i = 0; i < w.Label2.size(); ++i) {
-        w.Label2[i]->setTop(r.diagramFigures[i].Top);
-        w.Label2[i]->setLeft(r.diagramFigures[i].Left);
+    for (size_t i = 0; i < ui.Label2.size(); ++i) {
+        ui.Label2[i]->setTop(r.diagramFigures[i].Top);
+        ui.Label2[i]->setLeft(r.diagramFigures[i].Left);
     }
 }
 
-void showElementBars(Form1 &w, const ElementBars &bars)
+void showElementBars(Form1Ui &ui, const ElementBars &bars)
 {
     for (size_t i = 0; i < bars.size(); ++i) {
         if (bars[i])
-            w.Line6[i]->setVisible(*bars[i]);
+            ui.Line6[i]->setVisible(*bars[i]);
     }
 }
 
@@ -265,33 +267,33 @@ void showElementBars(Form1 &w, const ElementBars &bars)
 // takes the figures off the read-outs and the cycle table, which would
 // otherwise show numbers that no calculation gave. Thermometers, gauges, the
 // tachometer, the float, lines and markers stay where they stand.
-void showNoCalculation(Form1 &w, const RefusedInputs &refused)
+void showNoCalculation(Form1Ui &ui, const RefusedInputs &refused)
 {
-    showWarning(w.Text23, refusedInputsWarning(refused));
+    showWarning(ui.Text23, refusedInputsWarning(refused));
     for (size_t i : kCalculatedReadouts)
-        w.itext1[i]->setValue(qQNaN());
+        ui.itext1[i]->setValue(qQNaN());
     for (size_t i : kCalculatedCells)
-        showCell(w.Text7[i], noReading());
+        showCell(ui.Text7[i], noReading());
 }
 
 // The chart path with its letters and the cycle with its figures: taken off
 // the pictures while no calculation placed them, put back once one does.
-void showResultMarks(Form1 &w, bool visible)
+void showResultMarks(Form1Ui &ui, bool visible)
 {
-    for (size_t i = 0; i < w.Line1.size(); ++i) {
-        w.Line1[i]->setVisible(visible);
-        w.Label2[i]->setVisible(visible);
+    for (size_t i = 0; i < ui.Line1.size(); ++i) {
+        ui.Line1[i]->setVisible(visible);
+        ui.Label2[i]->setVisible(visible);
     }
     for (size_t i = 8; i <= 11; ++i)
-        w.Label11[i]->setVisible(visible);
+        ui.Label11[i]->setVisible(visible);
     for (size_t i = 4; i <= 7; ++i)
-        w.Line4[i]->setVisible(visible);
+        ui.Line4[i]->setVisible(visible);
 }
 
-void withdrawResultMarks(Form1 &w)
+void withdrawResultMarks(Form1Ui &ui, bool &withdrawn)
 {
-    showResultMarks(w, false);
-    w.resultsWithdrawn = true;
+    showResultMarks(ui, false);
+    withdrawn = true;
 }
 
 // Whether every point of the chart path has a place. Air warmed beyond the
@@ -312,27 +314,27 @@ bool chartPathPlaced(const UnitResult &r)
 void Form1::funci()
 {
     RefusedInputs refused;
-    const UnitInputs in = readInputs(*this, refused);
+    const UnitInputs in = readInputs(*this, *ui, refused);
     if (refused.any()) {
-        showNoCalculation(*this, refused);
-        withdrawResultMarks(*this);
+        showNoCalculation(*ui, refused);
+        withdrawResultMarks(*ui, m_resultsWithdrawn);
         return;
     }
     const UnitResult r = computeUnit(in);
     const bool pathPlaced = chartPathPlaced(r);
     showOutdoorDryBulb(in.T1);
     showOutdoorWetBulb(in.Twb1);
-    showAirSide(*this, r);
+    showAirSide(*ui, r);
     if (pathPlaced)
-        showChartPath(*this, r);
-    showCycle(*this, r.cycle);
-    showDiagram(*this, r);
-    showElementBars(*this, r.elementBars);
+        showChartPath(*ui, r);
+    showCycle(*ui, r.cycle);
+    showDiagram(*ui, r);
+    showElementBars(*ui, r.elementBars);
     if (!pathPlaced) {
-        withdrawResultMarks(*this);
-    } else if (resultsWithdrawn) {
-        resultsWithdrawn = false;
-        showResultMarks(*this, interruptor->isOn());
+        withdrawResultMarks(*ui, m_resultsWithdrawn);
+    } else if (m_resultsWithdrawn) {
+        m_resultsWithdrawn = false;
+        showResultMarks(*ui, ui->interruptor->isOn());
     }
     emit unitRecalculated();
 }
@@ -349,7 +351,7 @@ void Form1::recalculateRamp(std::optional<double> &power, double UnitInputs::*qu
 {
     const size_t unseen = !passes.empty() && passes.back() == target ? passes.size() - 1 : passes.size();
     RefusedInputs refused;
-    UnitInputs in = readInputs(*this, refused);
+    UnitInputs in = readInputs(*this, *ui, refused);
     for (size_t i = 0; i < unseen; ++i) {
         power = passes[i];
         if (!refused.any()) {

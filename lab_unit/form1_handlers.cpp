@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "form1_ui.h"
 #include "ianalogdisplayx.h"
 #include "iknobx.h"
 #include "isevensegmentintegerx.h"
@@ -49,12 +50,6 @@ int selectorPosition(const iSwitchRotaryX *selector)
     return std::clamp(selector->position(), 0, last);
 }
 
-void recalculateIfOn(Form1 &form)
-{
-    if (form.interruptor->isOn())
-        form.funci();
-}
-
 template <typename Item, size_t N>
 void setVisible(const std::array<Item *, N> &items, int first, int last, bool visible)
 {
@@ -63,61 +58,60 @@ void setVisible(const std::array<Item *, N> &items, int first, int last, bool vi
 }
 
 // The cycle on the pressure-enthalpy diagram: each line, then its point number.
-void setCycleVisible(Form1 &form, bool visible)
+void setCycleVisible(Form1Ui &ui, bool visible)
 {
-    for (size_t i = 0; i < form.Line1.size(); ++i) {
-        form.Line1[i]->setVisible(visible);
-        form.Label2[i]->setVisible(visible);
+    for (size_t i = 0; i < ui.Line1.size(); ++i) {
+        ui.Line1[i]->setVisible(visible);
+        ui.Label2[i]->setVisible(visible);
     }
 }
 
-void setReadoutsVisible(Form1 &form, bool visible)
+void setReadoutsVisible(Form1Ui &ui, bool visible)
 {
-    for (iAnalogDisplayX *readout : form.itext1)
+    for (iAnalogDisplayX *readout : ui.itext1)
         readout->setVisible(visible);
 }
 
-// The unit starts: one calculation, then the running unit's marks, animation,
-// cycle, chart path and read-outs come up (the cycle and the path only when
-// the calculation could place them).
-void showRunningUnit(Form1 &form)
+// The unit has started and made its first calculation: the running unit's
+// marks, animation, cycle, chart path and read-outs come up (the cycle and the
+// path only when the calculation could place them).
+void showRunningUnit(Form1Ui &ui, bool resultsPlaced)
 {
-    form.funci();
-    form.Shape5->setVisible(true);
-    form.Shape6->setVisible(true);
-    form.Timer2->start();
-    form.Timer3->start();
-    if (!form.resultsWithdrawn) {
-        setCycleVisible(form, true);
-        setVisible(form.Label11, kFirstChartLetter, kLastChartLetter, true);
-        setVisible(form.Line4, kFirstPathLine, kLastPathLine, true);
+    ui.Shape5->setVisible(true);
+    ui.Shape6->setVisible(true);
+    ui.Timer2->start();
+    ui.Timer3->start();
+    if (resultsPlaced) {
+        setCycleVisible(ui, true);
+        setVisible(ui.Label11, kFirstChartLetter, kLastChartLetter, true);
+        setVisible(ui.Line4, kFirstPathLine, kLastPathLine, true);
     }
-    setReadoutsVisible(form, true);
-    form.itext1[kUnusedReadout]->setVisible(false);
+    setReadoutsVisible(ui, true);
+    ui.itext1[kUnusedReadout]->setVisible(false);
 }
 
 // The unit stops: the animation halts, the results disappear and the moving
 // indicators go back to rest. The thermometers, gauges, warning line and the
 // condenser fan's frame keep what they show.
-void showUnitAtRest(Form1 &form)
+void showUnitAtRest(Form1Ui &ui)
 {
-    form.Timer2->stop();
-    form.Timer3->stop();
-    form.Shape5->setVisible(false);
-    form.Disp1->setBackgroundColor(kTachometerOffColour);
-    form.Shape6->setVisible(false);
-    setReadoutsVisible(form, false);
-    setCycleVisible(form, false);
-    setVisible(form.Line4, kFirstPathLine, kLastPathLine, false);
-    setVisible(form.Label11, kFirstChartLetter, kLastChartLetter, false);
-    for (SurfaceLine *element : form.Line6)
+    ui.Timer2->stop();
+    ui.Timer3->stop();
+    ui.Shape5->setVisible(false);
+    ui.Disp1->setBackgroundColor(kTachometerOffColour);
+    ui.Shape6->setVisible(false);
+    setReadoutsVisible(ui, false);
+    setCycleVisible(ui, false);
+    setVisible(ui.Line4, kFirstPathLine, kLastPathLine, false);
+    setVisible(ui.Label11, kFirstChartLetter, kLastChartLetter, false);
+    for (SurfaceLine *element : ui.Line6)
         element->setVisible(false);
-    for (QLineEdit *cell : form.Text7)
+    for (QLineEdit *cell : ui.Text7)
         cell->setText(QString());
-    form.Image1->setTop(unit_scheme::kFloatRestTop);
-    form.Disp1->setValue(0);
-    form.Line3->setX2(unit_scheme::kManometerRestEnd.x);
-    form.Line3->setY2(unit_scheme::kManometerRestEnd.y);
+    ui.Image1->setTop(unit_scheme::kFloatRestTop);
+    ui.Disp1->setValue(0);
+    ui.Line3->setX2(unit_scheme::kManometerRestEnd.x);
+    ui.Line3->setY2(unit_scheme::kManometerRestEnd.y);
 }
 
 // An outdoor temperature on the "Datos" tab's thermometer, the scheme's
@@ -143,35 +137,41 @@ void bringAlong(UpDown *twin, int value)
 
 void Form1::showOutdoorDryBulb(double t)
 {
-    showOutdoorTemperature(iThermometerX1, ter[3], itext1[0], t);
+    showOutdoorTemperature(ui->iThermometerX1, ui->ter[3], ui->itext1[0], t);
 }
 
 void Form1::showOutdoorWetBulb(double t)
 {
-    showOutdoorTemperature(iThermometerX2, ter[4], itext1[1], t);
+    showOutdoorTemperature(ui->iThermometerX2, ui->ter[4], ui->itext1[1], t);
+}
+
+void Form1::recalculateIfOn()
+{
+    if (ui->interruptor->isOn())
+        funci();
 }
 
 void Form1::connectPanelHandlers()
 {
     // Direct connections throughout: a handler that writes a step control runs
     // the other control's handler nested, before it goes on.
-    connect(interruptor, &iSwitchRockerX::changed, this, &Form1::interruptor_Change, Qt::DirectConnection);
-    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer, Qt::DirectConnection);
-    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer, Qt::DirectConnection);
-    connect(iKnobX1, &iKnobX::changed, this, &Form1::iKnobX1_Change, Qt::DirectConnection);
+    connect(ui->interruptor, &iSwitchRockerX::changed, this, &Form1::interruptor_Change, Qt::DirectConnection);
+    connect(ui->Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer, Qt::DirectConnection);
+    connect(ui->Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer, Qt::DirectConnection);
+    connect(ui->iKnobX1, &iKnobX::changed, this, &Form1::iKnobX1_Change, Qt::DirectConnection);
 
     const std::pair<iSwitchRotaryX *, void (Form1::*)()> selectors[] = {
-        {vapor1, &Form1::vapor1_Change},
-        {prec, &Form1::prec_Change},
-        {rec, &Form1::rec_Change},
+        {ui->vapor1, &Form1::vapor1_Change},
+        {ui->prec, &Form1::prec_Change},
+        {ui->rec, &Form1::rec_Change},
     };
     for (const auto &[selector, handler] : selectors)
         connect(selector, &iSwitchRotaryX::changed, this, handler, Qt::DirectConnection);
 
     const std::pair<UpDown *, void (Form1::*)()> stepControls[] = {
-        {UpDown1, &Form1::UpDown1_Change}, {UpDown2, &Form1::UpDown2_Change},
-        {UpDown3, &Form1::UpDown3_Change}, {UpDown4, &Form1::UpDown4_Change},
-        {UpDown5, &Form1::UpDown5_Change}, {UpDown6, &Form1::UpDown6_Change},
+        {ui->UpDown1, &Form1::UpDown1_Change}, {ui->UpDown2, &Form1::UpDown2_Change},
+        {ui->UpDown3, &Form1::UpDown3_Change}, {ui->UpDown4, &Form1::UpDown4_Change},
+        {ui->UpDown5, &Form1::UpDown5_Change}, {ui->UpDown6, &Form1::UpDown6_Change},
     };
     for (const auto &[control, handler] : stepControls)
         connect(control, &UpDown::Change, this, handler, Qt::DirectConnection);
@@ -180,30 +180,32 @@ void Form1::connectPanelHandlers()
 void Form1::interruptor_Change()
 {
     // The powers jump to the selectors' values, whichever way the switch went.
-    SteamPower = selectorPosition(vapor1) * kSteamPerPosition;
-    PreheatPower = selectorPosition(prec) * kHeaterPerPosition;
-    ReheatPower = selectorPosition(rec) * kHeaterPerPosition;
-    if (interruptor->isOn())
-        showRunningUnit(*this);
-    else
-        showUnitAtRest(*this);
+    m_steamPower = selectorPosition(ui->vapor1) * kSteamPerPosition;
+    m_preheatPower = selectorPosition(ui->prec) * kHeaterPerPosition;
+    m_reheatPower = selectorPosition(ui->rec) * kHeaterPerPosition;
+    if (ui->interruptor->isOn()) {
+        funci();
+        showRunningUnit(*ui, !m_resultsWithdrawn);
+    } else {
+        showUnitAtRest(*ui);
+    }
 }
 
 // The condenser fan turns in two frames: blades 0 and 1, or blades 2 and 3
 // with Line5. The hub (Shape4(4)) always stays.
 void Form1::Timer2_Timer()
 {
-    const bool firstFrame = !Shape4[0]->Visible();
-    Shape4[0]->setVisible(firstFrame);
-    Shape4[1]->setVisible(firstFrame);
-    Line5->setVisible(!firstFrame);
-    Shape4[2]->setVisible(!firstFrame);
-    Shape4[3]->setVisible(!firstFrame);
+    const bool firstFrame = !ui->Shape4[0]->Visible();
+    ui->Shape4[0]->setVisible(firstFrame);
+    ui->Shape4[1]->setVisible(firstFrame);
+    ui->Line5->setVisible(!firstFrame);
+    ui->Shape4[2]->setVisible(!firstFrame);
+    ui->Shape4[3]->setVisible(!firstFrame);
 }
 
 void Form1::Timer3_Timer()
 {
-    Shape5->setVisible(!Shape5->Visible());
+    ui->Shape5->setVisible(!ui->Shape5->Visible());
 }
 
 // Moves an element power to the selector's new value in small steps, with the
@@ -222,71 +224,71 @@ void Form1::rampPower(std::optional<double> &power, double UnitInputs::*quantity
     std::vector<double> passes;
     for (; step > 0 ? counter <= target : counter >= target; counter += step)
         passes.push_back(counter);
-    if (interruptor->isOn())
+    if (ui->interruptor->isOn())
         recalculateRamp(power, quantity, passes, target);
     power = target;
 }
 
 void Form1::vapor1_Change()
 {
-    rampPower(SteamPower, &UnitInputs::steamPower, selectorPosition(vapor1) * kSteamPerPosition,
+    rampPower(m_steamPower, &UnitInputs::steamPower, selectorPosition(ui->vapor1) * kSteamPerPosition,
               kSteamFallingStep);
 }
 
 void Form1::prec_Change()
 {
-    rampPower(PreheatPower, &UnitInputs::preheatPower, selectorPosition(prec) * kHeaterPerPosition,
+    rampPower(m_preheatPower, &UnitInputs::preheatPower, selectorPosition(ui->prec) * kHeaterPerPosition,
               kHeaterFallingStep);
 }
 
 void Form1::rec_Change()
 {
-    rampPower(ReheatPower, &UnitInputs::reheatPower, selectorPosition(rec) * kHeaterPerPosition,
+    rampPower(m_reheatPower, &UnitInputs::reheatPower, selectorPosition(ui->rec) * kHeaterPerPosition,
               kHeaterFallingStep);
 }
 
 void Form1::iKnobX1_Change()
 {
-    recalculateIfOn(*this);
+    recalculateIfOn();
 }
 
 void Form1::UpDown1_Change()
 {
-    recalculateIfOn(*this);
+    recalculateIfOn();
 }
 
 // Outdoor dry bulb: the wet bulb never stands above it.
 void Form1::UpDown2_Change()
 {
-    bringAlong(UpDown5, UpDown2->Value());
-    if (UpDown2->Value() < UpDown4->Value())
-        UpDown4->setValue(UpDown2->Value());
-    showOutdoorDryBulb(UpDown2->Value());
-    recalculateIfOn(*this);
+    bringAlong(ui->UpDown5, ui->UpDown2->Value());
+    if (ui->UpDown2->Value() < ui->UpDown4->Value())
+        ui->UpDown4->setValue(ui->UpDown2->Value());
+    showOutdoorDryBulb(ui->UpDown2->Value());
+    recalculateIfOn();
 }
 
 void Form1::UpDown3_Change()
 {
-    recalculateIfOn(*this);
+    recalculateIfOn();
 }
 
 // Outdoor wet bulb: raising it above the dry bulb takes the dry bulb along.
 void Form1::UpDown4_Change()
 {
-    bringAlong(UpDown6, UpDown4->Value());
-    if (UpDown4->Value() > UpDown2->Value())
-        UpDown2->setValue(UpDown4->Value());
-    showOutdoorWetBulb(UpDown4->Value());
-    recalculateIfOn(*this);
+    bringAlong(ui->UpDown6, ui->UpDown4->Value());
+    if (ui->UpDown4->Value() > ui->UpDown2->Value())
+        ui->UpDown2->setValue(ui->UpDown4->Value());
+    showOutdoorWetBulb(ui->UpDown4->Value());
+    recalculateIfOn();
 }
 
 // The scheme's step controls drive those of the "Datos" tab, whose handlers do the rest.
 void Form1::UpDown5_Change()
 {
-    UpDown2->setValue(UpDown5->Value());
+    ui->UpDown2->setValue(ui->UpDown5->Value());
 }
 
 void Form1::UpDown6_Change()
 {
-    UpDown4->setValue(UpDown6->Value());
+    ui->UpDown4->setValue(ui->UpDown6->Value());
 }

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "form1_ui.h"
 #include "sstab.h"
 #include "twips.h"
 #include "window_print.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-const QString kMessageTitle = QStringLiteral("Vorbelia");
-
 // The two places of the tab panel, twips from the window's left edge.
 constexpr float kTabPanelLeft = 6195;
 constexpr float kTabPanelMovedLeft = 5580;
@@ -22,7 +21,8 @@ constexpr float kTabPanelMovedLeft = 5580;
 // stays over the window until it is closed, while the program goes on.
 void reportProblem(QWidget *window, const QString &text)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, kMessageTitle, text, QMessageBox::Ok, window);
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                                window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -31,10 +31,10 @@ void reportProblem(QWidget *window, const QString &text)
 
 void Form1::connectMenuHandlers()
 {
-    connect(imprimir, &QAction::triggered, this, &Form1::imprimir_Click);
-    connect(ce, &QAction::triggered, this, &Form1::ce_Click);
-    connect(com, &QAction::triggered, this, &Form1::com_Click);
-    connect(mficha, &QAction::triggered, this, &Form1::mficha_Click);
+    connect(ui->imprimir, &QAction::triggered, this, &Form1::imprimir_Click);
+    connect(ui->ce, &QAction::triggered, this, &Form1::ce_Click);
+    connect(ui->com, &QAction::triggered, this, &Form1::com_Click);
+    connect(ui->mficha, &QAction::triggered, this, &Form1::mficha_Click);
 }
 
 // Prints the picture of the window's client area on one page of the default printer.
@@ -63,7 +63,7 @@ void Form1::ce_Click()
 
 void Form1::com_Click()
 {
-    QMessageBox box(QMessageBox::NoIcon, kMessageTitle,
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
                     QStringLiteral(" Para indentificar cada elemento de la instalación, situe el puntero del "
                                    "mouse sobre el esquema y aparecerá el contenido de la ayuda."),
                     QMessageBox::Ok, this);
@@ -73,7 +73,8 @@ void Form1::com_Click()
 // Moves the tab panel 615 twips further over the scheme, or back; it stays in front.
 void Form1::mficha_Click()
 {
-    const float left = float(twips::fromPixels(SSTab1->x()));
+    SSTab *panel = ui->SSTab1;
+    const float left = float(twips::fromPixels(panel->x()));
     const float newLeft = left == kTabPanelLeft ? kTabPanelMovedLeft : kTabPanelLeft;
-    SSTab1->move(twips::toPixelsRounded(newLeft), SSTab1->y());
+    panel->move(twips::toPixelsRounded(newLeft), panel->y());
 }

@@ -1,7 +1,7 @@
 // The control panel Frame3: fan knob, main switch and the three element
 // selectors, with their captions and the rounded outlines that group them.
 
-#include "form1.h"
+#include "form1_ui.h"
 
 #include "iknobx.h"
 #include "iswitchrockerx.h"
@@ -25,7 +25,7 @@ void setUpElementSelector(iSwitchRotaryX *selector)
 
 } // namespace
 
-void Form1::buildControlPanel()
+void Form1Ui::buildControlPanel()
 {
     Frame3Client = addClientSurface(Frame3, QStringLiteral("Frame3Client"));
 

@@ -2,7 +2,7 @@
 // "Prácticas", "Teoría" (inner tab panel SSTab2) and "Equipo". The cycle and
 // chart tabs are built in form1_cycle.cpp and form1_chart.cpp.
 
-#include "form1.h"
+#include "form1_ui.h"
 
 #include "form1_build.h"
 #include "ithermometerx.h"
@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -83,16 +84,17 @@ iThermometerX *addThermometer(QWidget *parent, const char *name, double left, do
 
 } // namespace
 
-void Form1::buildTabs()
+void Form1Ui::buildTabs(const QMainWindow *window)
 {
-    buildDataTab(SSTab1->page(Datos));
+    // The barometer column in the menu bar's colour, the chart letters on the window's ground.
+    buildDataTab(SSTab1->page(Datos), window->menuBar()->palette().color(QPalette::Window));
     buildCycleTab(SSTab1->page(CicloFrigorifico));
     buildReadingTabs();
-    buildChartTab(SSTab1->page(CartaPsicrometrica));
+    buildChartTab(SSTab1->page(CartaPsicrometrica), window->palette().color(QPalette::Window));
     SSTab1->setTab(CartaPsicrometrica);
 }
 
-void Form1::buildDataTab(Surface *page)
+void Form1Ui::buildDataTab(Surface *page, const QColor &barometerColumn)
 {
     Frame1 = new QGroupBox(QStringLiteral("Condiciones Ambientales"), page);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -104,7 +106,7 @@ void Form1::buildDataTab(Surface *page)
     Image5->setStretch(true);
     Line2 = Frame1Client->addLine(QStringLiteral("Line2"), 600, 1524, 600, 648);
     Line2->setPenWidth(3);
-    Line2->setColor(menuBar()->palette().color(QPalette::Window));
+    Line2->setColor(barometerColumn);
 
     Shape7 = Frame1Client->addShape(QStringLiteral("Shape7"), SurfaceShape::Rectangle, 2670, 1260, 225, 375);
     Shape7->setBackColor(QColor(192, 255, 255));
@@ -166,7 +168,7 @@ void Form1::buildDataTab(Surface *page)
                              525, 4830, 3075, 945);
 }
 
-void Form1::buildReadingTabs()
+void Form1Ui::buildReadingTabs()
 {
     Text2[4] = addReadingText(SSTab1->page(Practicas), 4, "practicas", 150, 900, 3915, 5280);
     // The page's leftover cells lie beneath the text.

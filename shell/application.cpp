@@ -42,12 +42,14 @@ namespace {
 
 enum class Shown { Normal, Maximised };
 
-// Makes `item` open the single instance of window class W: created on first
-// use (without a parent, so no window owns it), brought to the front while it
-// is open, built afresh after it was closed.
+// Makes the main window's menu item `name` open the single instance of window
+// class W: created on first use (without a parent, so no window owns it),
+// brought to the front while it is open, built afresh after it was closed.
 template <typename W>
-void opensWindow(QAction *item, Shown shown)
+void opensWindow(const Form1 &form1, const char *name, Shown shown)
 {
+    QAction *item = form1.findChild<QAction *>(QLatin1String(name));
+    Q_ASSERT(item);
     QObject::connect(item, &QAction::triggered, item, [shown] {
         static QPointer<W> instance;
         showSingleInstance(instance, [shown] {
@@ -63,9 +65,9 @@ void opensWindow(QAction *item, Shown shown)
 
 void connectWindowMenus(Form1 &form1)
 {
-    opensWindow<frmAbout>(form1.ay, Shown::Normal);
-    opensWindow<Form4>(form1.unid, Shown::Maximised);
-    opensWindow<frmBrowser>(form1.acc, Shown::Maximised);
-    opensWindow<Form3>(form1.enf, Shown::Maximised);
-    opensWindow<Form2>(form1.proc, Shown::Normal);
+    opensWindow<frmAbout>(form1, "ay", Shown::Normal);
+    opensWindow<Form4>(form1, "unid", Shown::Maximised);
+    opensWindow<frmBrowser>(form1, "acc", Shown::Maximised);
+    opensWindow<Form3>(form1, "enf", Shown::Maximised);
+    opensWindow<Form2>(form1, "proc", Shown::Normal);
 }

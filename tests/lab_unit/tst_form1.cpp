@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "ithermometerx.h"
+#include "controls_by_name.h"
 #include "sstab.h"
 #include "surface.h"
 #include "symbol_font.h"
@@ -46,21 +46,18 @@ bool within(const QObject *ancestor, const QObject *object)
     return false;
 }
 
-// Whether the widget at a point of the client area (twips) belongs to `region`.
-bool covers(Form1 &form, const QWidget *region, double left, double top)
+// Whether the widget at a point of the client area (twips) belongs to the region named `region`.
+bool covers(Form1 &form, const char *region, double left, double top)
 {
-    return within(region, form.centralWidget()->childAt(twips::point(left, top)));
+    return within(control(form, region), form.centralWidget()->childAt(twips::point(left, top)));
 }
 
-// A control's property, or what the test calls: "shown" (not hidden, an item Visible, whatever tab is
-// in front), "ends" (a line's X1 Y1 X2 Y2), "greek" (what a Symbol-font caption reads as), "design"
-// (a step control's value, minimum, maximum, increment), "scale" (a thermometer's range).
+// A control's property, or what the test calls: "shown" (see isShown), "ends" (a line's X1 Y1 X2 Y2),
+// "greek" (what a Symbol-font caption reads as).
 QVariant read(const QObject *object, const QString &property)
 {
-    if (property == QLatin1String("shown")) {
-        const auto *widget = qobject_cast<const QWidget *>(object);
-        return widget ? !widget->isHidden() : object->property("Visible").toBool();
-    }
+    if (property == QLatin1String("shown"))
+        return isShown(object);
     if (property == QLatin1String("ends")) {
         QStringList ends;
         for (const char *end : {"X1", "Y1", "X2", "Y2"})
@@ -69,11 +66,6 @@ QVariant read(const QObject *object, const QString &property)
     }
     if (const auto *label = qobject_cast<const SurfaceLabel *>(object); label && property == QLatin1String("greek"))
         return isSymbolFont(label->font()) ? symbolFontText(label->Caption()) : label->Caption();
-    if (const auto *step = qobject_cast<const UpDown *>(object); step && property == QLatin1String("design"))
-        return QStringLiteral("%1 %2 %3 %4").arg(step->Value()).arg(step->minimum()).arg(step->maximum())
-            .arg(step->increment());
-    if (const auto *meter = qobject_cast<const iThermometerX *>(object); meter && property == QLatin1String("scale"))
-        return QStringLiteral("%1 %2").arg(meter->minimum()).arg(meter->maximum());
     return object->property(qPrintable(property));
 }
 
@@ -89,6 +81,7 @@ private slots:
     void everyControlPresentUnderItsName();
     void startState_data();
     void startState();
+    void inputsAgreeWithTheirDisplaysAtStart();
     void tabPanelLiesOverTheScheme();
     void tabsAtStartAndClickBringsOneToFront();
     void readingTexts_data();
@@ -120,9 +113,8 @@ void Form1Test::frameMenusAndFieldsAtStart()
         "unid &Unidad tramblora",
         QStringLiteral("aa A&yuda: ay A&cerca de Tramblor, com ¿&Cómo...?, acc Acceso &web")}));
 
-    // The element powers stay unset until a switch sets them, and read as 0.
-    QVERIFY(!form.SteamPower && !form.PreheatPower && !form.ReheatPower);
-    QCOMPARE(form.steamPower() + form.preheatPower() + form.reheatPower(), 0.0);
+    // The element powers stay unset until a switch sets them.
+    QVERIFY(!form.SteamPower() && !form.PreheatPower() && !form.ReheatPower());
 }
 
 void Form1Test::everyControlPresentUnderItsName()
@@ -147,16 +139,17 @@ void Form1Test::everyControlPresentUnderItsName()
         {"Frame2", "Disp1"},
     };
     const Form1 &form = *m_atStart;
+    const SSTab *tabPanel = control<SSTab>(form, "SSTab1");
     for (const auto &[where, names] : controls) {
         const QObject *container = where.isEmpty() ? nullptr
-                                   : where[0].isDigit() ? form.SSTab1->page(where.toInt())
+                                   : where[0].isDigit() ? tabPanel->page(where.toInt())
                                                         : form.findChild<QObject *>(where);
         QVERIFY2(container || where.isEmpty(), qPrintable(where));
         for (const QString &name : expand(names)) {
             const QList<QObject *> found = form.findChildren<QObject *>(name);
             QVERIFY2(found.size() == 1, qPrintable(name));
             QVERIFY2(container ? within(container, found[0])
-                               : found[0] == form.SSTab1 || !within(form.SSTab1, found[0]),
+                               : found[0] == tabPanel || !within(tabPanel, found[0]),
                      qPrintable(name + " is not in " + (container ? where : QStringLiteral("the window"))));
         }
     }
@@ -171,25 +164,19 @@ void Form1Test::startState_data()
         // Hidden: chart letters and markers, the cycle, the scheme's read-outs, compressor marks, lit elements.
         {"Label11(8-11) Line4(4-7) Shape10 Line1(0-3) Label2(0-3) itext1(0-14) Shape5 Shape6 Line6(0-6)",
          "shown", false},
+        // Shown: the cross-hair, and every blade of the condenser fan until the first tick.
         {"Line8 Line9 Shape4(0-4) Line5", "shown", true},
         // Empty: the cycle table, the warning line, the chart readout.
         {"Text7(0-32) Text23 Text13 Text14 Text15 Text16 Text17 Text18 Text19 Text20 Text21 Text22 Text24",
          "text", QString()},
-        {"Timer2 Timer3", "active", false}, {"Timer2", "interval", 100}, {"Timer3", "interval", 50},
-        {"interruptor", "on", false}, {"vapor1 prec rec", "position", 1}, {"iKnobX1", "position", 8.0},
-        {"Text3", "text", "1013"}, {"Text4", "text", "23"}, {"Text1", "text", "17"}, {"Text8", "text", "6"},
-        {"iThermometerX1", "position", 23.0}, {"iThermometerX2", "position", 17.0},
-        {"itext1(0)", "value", 23.0}, {"itext1(1)", "value", 17.0},
-        {"UpDown1", "design", "1013 960 1040 1"}, {"UpDown3", "design", "6 4 7 1"},
-        {"UpDown2 UpDown5", "design", "23 15 30 1"}, {"UpDown4 UpDown6", "design", "17 10 30 1"},
-        // The scheme's outdoor thermometers show the outdoor air of the boxes; nothing has computed the others.
-        {"ter(3)", "position", 23.0}, {"ter(4)", "position", 17.0}, {"ter(5-12)", "position", 20.0}, {"ter(0-2)", "position", 23.0}, {"ter(0) ter(2-12)", "scale", "0 50"},
-        {"ter(1)", "scale", "0 75"}, {"ter(0)", "toolTip", "t1"}, {"ter(1)", "toolTip", "T3"}, {"ter(2)", "toolTip", "t4"},
-        {"Disp1", "value", 0}, {"GaugeX1 GaugeX2", "position", 6.0},
+        // The unit off and nothing computed: the instruments stand at their design values, the float and
+        // the manometer column where switching off puts them.
+        {"Timer2 Timer3", "active", false}, {"interruptor", "on", false},
+        {"Disp1", "value", 0}, {"GaugeX1 GaugeX2", "position", 6.0}, {"ter(5-12)", "position", 20.0},
         {"Image1", "Top", 3750.0}, {"Line3", "ends", "5895 2385 5700 2295"},
-        {"Line8", "ends", "1515 4020 3300 4020"}, {"Line9", "ends", "1365 4005 1365 5000"},
         {"SSTab1", "Tab", 4}, {"SSTab2", "Tab", 2},
-        // The cycle table's column heads.
+        // Places a layout slip would move: the cross-hair's ends, the cycle table's column heads.
+        {"Line8", "ends", "1515 4020 3300 4020"}, {"Line9", "ends", "1365 4005 1365 5000"},
         {"l9(1)", "Left", 1155.0}, {"l9(2)", "Left", 1755.0}, {"l9(3)", "Left", 2355.0}, {"l9(4)", "Left", 2970.0},
         {"l9(1-4)", "Top", 4155.0},
         {"Label8(10)", "greek", QStringLiteral("φ=")}, {"Label8(14)", "greek", QStringLiteral("ρ=")},
@@ -215,38 +202,65 @@ void Form1Test::startState()
         QCOMPARE(actual.toString(), expected.toString());
 }
 
+// Each input box shows its step control's value; each outdoor temperature
+// stands on both its thermometers and its read-out, and its two step controls
+// hold it within one range.
+void Form1Test::inputsAgreeWithTheirDisplaysAtStart()
+{
+    const Form1 &form = *m_atStart;
+    const std::pair<const char *, const char *> buddies[] = {
+        {"UpDown1", "Text3"}, {"UpDown2", "Text4"}, {"UpDown4", "Text1"}, {"UpDown3", "Text8"}};
+    for (const auto &[arrows, box] : buddies)
+        QCOMPARE(control<QLineEdit>(form, box)->text(), QString::number(control<UpDown>(form, arrows)->Value()));
+
+    const struct { const char *tab, *scheme, *thermometer, *schemeThermometer, *readout; } outdoor[] = {
+        {"UpDown2", "UpDown5", "iThermometerX1", "ter(3)", "itext1(0)"},
+        {"UpDown4", "UpDown6", "iThermometerX2", "ter(4)", "itext1(1)"},
+    };
+    for (const auto &o : outdoor) {
+        const UpDown *tab = control<UpDown>(form, o.tab);
+        const UpDown *scheme = control<UpDown>(form, o.scheme);
+        QCOMPARE((QList<int>{scheme->Value(), scheme->minimum(), scheme->maximum()}),
+                 (QList<int>{tab->Value(), tab->minimum(), tab->maximum()}));
+        QCOMPARE((QList<double>{read(control(form, o.thermometer), "position").toDouble(),
+                                read(control(form, o.schemeThermometer), "position").toDouble(),
+                                read(control(form, o.readout), "value").toDouble()}),
+                 QList<double>(3, tab->Value()));
+    }
+}
+
 void Form1Test::tabPanelLiesOverTheScheme()
 {
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // The tab panel covers the scheme's right edge; the control panel and warning line its foot.
-    QVERIFY(covers(form, form.SSTab1, 6270, 2000) && covers(form, form.SSTab1, 6270, 4500));
-    QVERIFY(covers(form, form.Frame3, 3000, 5040) && covers(form, form.Text23, 5000, 6700));
+    QVERIFY(covers(form, "SSTab1", 6270, 2000) && covers(form, "SSTab1", 6270, 4500));
+    QVERIFY(covers(form, "Frame3", 3000, 5040) && covers(form, "Text23", 5000, 6700));
 
     // Moved to Left 5580 by "Desplazar fichas" it still lies over the scheme,
     // and the control panel over the tab panel's lower left.
-    form.mficha->trigger();
-    QCOMPARE(form.SSTab1->x(), twips::toPixelsRounded(5580));
-    QVERIFY(covers(form, form.SSTab1, 5700, 2000) && covers(form, form.SSTab1, 6300, 600));
-    QVERIFY(covers(form, form.Frame3, 5900, 5500) && covers(form, form.SSTab1, 6300, 5500));
+    control<QAction>(form, "mficha")->trigger();
+    QCOMPARE(control<SSTab>(form, "SSTab1")->x(), twips::toPixelsRounded(5580));
+    QVERIFY(covers(form, "SSTab1", 5700, 2000) && covers(form, "SSTab1", 6300, 600));
+    QVERIFY(covers(form, "Frame3", 5900, 5500) && covers(form, "SSTab1", 6300, 5500));
 }
 
 void Form1Test::tabsAtStartAndClickBringsOneToFront()
 {
     Form1 form;
+    SSTab *panel = control<SSTab>(form, "SSTab1");
     QStringList captions;
-    for (const SSTab *panel : {form.SSTab1, form.SSTab2})
-        for (int i = 0; i < panel->count(); ++i)
-            captions << panel->tabCaption(i);
+    for (const SSTab *tabs : {panel, control<SSTab>(form, "SSTab2")})
+        for (int i = 0; i < tabs->count(); ++i)
+            captions << tabs->tabCaption(i);
     QCOMPARE(captions.join('|'), QStringLiteral("Datos|Prácticas|Teoría|Ciclo frigorifico|Carta psicrom.|Equipo|"
                                                 "1.- Confort |2.- Ventilación|3.-Sistemas"));
-    QCOMPARE(form.SSTab1->rows(), 2);
+    QCOMPARE(panel->rows(), 2);
 
     // "Datos" stands in the back row; a click brings it, and its row, next to the page.
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    SSTab *panel = form.SSTab1;
     const QPoint datos = panel->tabRect(0).center();
     QWidget *strip = panel->childAt(datos);
     QVERIFY(strip);
@@ -307,9 +321,9 @@ void Form1Test::ventilationTableRowsStayWholeAndLineUp()
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.SSTab1->setTab(2);   // "Teoría"
-    form.SSTab2->setTab(1);   // "2.- Ventilación"
-    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text2(1)"));
+    control<SSTab>(form, "SSTab1")->setTab(2);   // "Teoría"
+    control<SSTab>(form, "SSTab2")->setTab(1);   // "2.- Ventilación"
+    auto *text = control<QPlainTextEdit>(form, "Text2", 1);
     QTextCursor at = text->document()->find(QStringLiteral("Tipo de local"));
     QVERIFY(!at.isNull());
     text->setTextCursor(at);
@@ -343,8 +357,9 @@ void Form1Test::rendersEveryTab()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget *client = form.centralWidget();
-    for (int tab = 0; tab < form.SSTab1->count(); ++tab) {
-        form.SSTab1->setTab(tab);
+    SSTab *panel = control<SSTab>(form, "SSTab1");
+    for (int tab = 0; tab < panel->count(); ++tab) {
+        panel->setTab(tab);
         for (int ratio : {1, 2}) {
             QImage image(client->size() * ratio, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(ratio);

@@ -3,6 +3,7 @@
 // step controls.
 #include "form1.h"
 
+#include "controls_by_name.h"
 #include "ianalogdisplayx.h"
 #include "iknobx.h"
 #include "isevensegmentintegerx.h"
@@ -24,7 +25,15 @@ namespace {
 
 using Powers = std::array<double, 3>;   // steam, preheat, reheat, kW
 
-Powers powers(const Form1 &form) { return {form.steamPower(), form.preheatPower(), form.reheatPower()}; }
+// The element powers as a calculation reads them: unset as 0.
+Powers powers(const Form1 &form)
+{
+    return {form.SteamPower().value_or(0.0), form.PreheatPower().value_or(0.0), form.ReheatPower().value_or(0.0)};
+}
+
+QString textOf(const Form1 &form, const char *box) { return control<QLineEdit>(form, box)->text(); }
+int valueOf(const Form1 &form, const char *stepControl) { return control<UpDown>(form, stepControl)->Value(); }
+iSwitchRotaryX *selector(const Form1 &form, const char *name) { return control<iSwitchRotaryX>(form, name); }
 
 // The main window on screen, each calculation logged with the powers it saw.
 struct Unit
@@ -39,35 +48,39 @@ struct Unit
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("The main window was never shown");
     }
-    void flipSwitch() { QTest::mouseClick(form.interruptor, Qt::LeftButton); }
-    void turn(iSwitchRotaryX *selector, int to)
+    void flipSwitch() { QTest::mouseClick(control<QWidget>(form, "interruptor"), Qt::LeftButton); }
+    void turn(iSwitchRotaryX *dial, int to)
     {
-        QTest::mouseClick(selector, Qt::LeftButton, {}, selector->labelRect(to).center().toPoint());
+        QTest::mouseClick(dial, Qt::LeftButton, {}, dial->labelRect(to).center().toPoint());
     }
-    void step(UpDown *control, bool up)
+    void step(UpDown *arrows, bool up)
     {
-        QTest::mouseClick(control, Qt::LeftButton, {}, {control->width() / 2, control->height() * (up ? 1 : 3) / 4});
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, {arrows->width() / 2, arrows->height() * (up ? 1 : 3) / 4});
     }
     // Types over a box's text; '.' stands for the locale's decimal separator.
-    void type(QLineEdit *box, const QString &text)
+    void type(const char *boxName, const QString &text)
     {
+        auto *box = control<QLineEdit>(form, boxName);
         box->selectAll();
         QTest::keyClicks(box, QString(text).replace('.', QLocale().decimalPoint()));
     }
+    void nudgeKnob(Qt::Key key) { QTest::keyClick(control<QWidget>(form, "iKnobX1"), key); }
     // Types into boxes, then nudges the fan knob, which recalculates the running unit.
-    void typeAndNudgeKnob(std::initializer_list<std::pair<QLineEdit *, const char *>> entries, Qt::Key key)
+    void typeAndNudgeKnob(std::initializer_list<std::pair<const char *, const char *>> entries, Qt::Key key)
     {
         for (const auto &[box, text] : entries)
             type(box, QLatin1String(text));
-        QTest::keyClick(form.iKnobX1, key);
+        nudgeKnob(key);
     }
 };
 
-// Design inputs (knob 8, 23/17 degC, 1013 mbar, superheat 6) with every selector at 1.
+// Design inputs (knob 8, 23/17 degC, 1013 mbar, superheat 6) with every
+// selector at 1, whose handlers set the powers (the unit off: no calculation).
 void designPowers(Form1 &form)
 {
-    form.SteamPower = 0.85;
-    form.PreheatPower = form.ReheatPower = 0.96;
+    form.vapor1_Change();
+    form.prec_Change();
+    form.rec_Change();
 }
 
 // What a display shows after the design run, to `decimals` decimals. "Line3.X2"
@@ -113,8 +126,8 @@ double shown(const Form1 &form, const QString &display)
 QString barsShown(const Form1 &form)
 {
     QString bars;
-    for (const SurfaceLine *bar : form.Line6)
-        bars += bar->Visible() ? '1' : '0';
+    for (int i = 0; i < 7; ++i)
+        bars += isShown(control(form, "Line6", i)) ? '1' : '0';
     return bars;
 }
 
@@ -128,9 +141,9 @@ QVariantList snapshot(const Form1 &form, bool figures)
             values << shown(form, r.display);
     }
     if (figures) {
-        values << form.Text23->text();
+        values << textOf(form, "Text23");
         for (const auto &cell : kDesignCells)
-            values << form.Text7[size_t(cell.first)]->text();
+            values << control<QLineEdit>(form, "Text7", cell.first)->text();
     }
     return values;
 }
@@ -139,20 +152,21 @@ QVariantList snapshot(const Form1 &form, bool figures)
 QList<bool> resultMarks(const Form1 &f)
 {
     QList<bool> shown;
-    for (size_t i = 0; i < 4; ++i)
-        shown << f.Line1[i]->Visible() << f.Label2[i]->Visible() << f.Line4[i + 4]->Visible()
-              << f.Label11[i + 8]->Visible();
+    for (int i = 0; i < 4; ++i)
+        shown << isShown(control(f, "Line1", i)) << isShown(control(f, "Label2", i))
+              << isShown(control(f, "Line4", i + 4)) << isShown(control(f, "Label11", i + 8));
     return shown;
 }
 
 // The parts a switched-on unit shows (itext1(10) stays hidden).
 QList<bool> runningUnitParts(const Form1 &f)
 {
-    QList<bool> parts{f.Shape5->Visible(), f.Shape6->Visible(), f.Timer2->isActive(), f.Timer3->isActive()};
+    QList<bool> parts{isShown(control(f, "Shape5")), isShown(control(f, "Shape6")),
+                      control<QTimer>(f, "Timer2")->isActive(), control<QTimer>(f, "Timer3")->isActive()};
     parts << resultMarks(f);
-    for (size_t i = 0; i < f.itext1.size(); ++i) {
+    for (int i = 0; i < 15; ++i) {
         if (i != 10)
-            parts << !f.itext1[i]->isHidden();
+            parts << isShown(control(f, "itext1", i));
     }
     return parts;
 }
@@ -162,9 +176,9 @@ const QList<bool> kRunning(4 + 16 + 14, true);
 QList<bool> fanFrame(const Form1 &form)
 {
     QList<bool> parts;
-    for (size_t i = 0; i < 4; ++i)
-        parts << form.Shape4[i]->Visible();
-    return parts << form.Line5->Visible();
+    for (int i = 0; i < 4; ++i)
+        parts << isShown(control(form, "Shape4", i));
+    return parts << isShown(control(form, "Line5"));
 }
 const QList<bool> kFirstFrame{true, true, false, false, false};
 const QList<bool> kSecondFrame{false, false, true, true, true};
@@ -226,13 +240,14 @@ void Form1HandlersTest::designRunDisplays()
                  qPrintable(QStringLiteral("%1 = %2").arg(r.display).arg(value, 0, 'g', 12)));
     }
     for (const auto &[index, text] : kDesignCells)
-        QCOMPARE(form.Text7[size_t(index)]->text(), QString::fromLatin1(text).replace('.', QLocale().decimalPoint()));
-    QCOMPARE(form.Text23->text(), QString());
+        QCOMPARE(control<QLineEdit>(form, "Text7", index)->text(),
+                 QString::fromLatin1(text).replace('.', QLocale().decimalPoint()));
+    QCOMPARE(textOf(form, "Text23"), QString());
     QCOMPARE(barsShown(form), QStringLiteral("0011010"));
 
     // The bars follow the selectors; those of a selector outside its positions stay.
-    form.vapor1->setPosition(3);
-    form.rec->setPosition(7);
+    selector(form, "vapor1")->setPosition(3);
+    selector(form, "rec")->setPosition(7);
     form.funci();
     QCOMPARE(barsShown(form), QStringLiteral("1011010"));
 }
@@ -253,11 +268,12 @@ void Form1HandlersTest::runShowsTheOutdoorAirItUsed()
     QCOMPARE(outdoor(), (QList<double>{23, 23, 23, 17, 17, 17}));   // from the start
     u.flipSwitch();
     QCOMPARE(outdoor(), (QList<double>{23, 23, 23, 17, 17, 17}));
-    u.typeAndNudgeKnob({{form.Text4, "24.5"}, {form.Text1, "16.5"}}, Qt::Key_Up);
+    u.typeAndNudgeKnob({{"Text4", "24.5"}, {"Text1", "16.5"}}, Qt::Key_Up);
     QCOMPARE(u.runs.size(), size_t(2));
     QCOMPARE(outdoor(), (QList<double>{24.5, 24.5, 24.5, 16.5, 16.5, 16.5}));
     QCOMPARE(shown(form, "ter(1)"), 23.0);
-    QCOMPARE((QList<int>{form.UpDown2->Value(), form.UpDown5->Value(), form.UpDown4->Value(), form.UpDown6->Value()}),
+    QCOMPARE((QList<int>{valueOf(form, "UpDown2"), valueOf(form, "UpDown5"), valueOf(form, "UpDown4"),
+                         valueOf(form, "UpDown6")}),
              (QList<int>{23, 23, 17, 17}));
 }
 
@@ -313,24 +329,27 @@ void Form1HandlersTest::unusableTextStopsTheRun()
     const QVariantList standing = snapshot(form, false);
     QStringList numbers;
     for (int i = 0; i < boxes.size(); ++i) {
-        QLineEdit *edit = form.findChild<QLineEdit *>(boxes[i]);
+        auto *edit = control<QLineEdit>(form, boxes[i]);
         numbers << edit->text();
         edit->setText(QString(texts[i]).replace(QStringLiteral("·"), QLocale().decimalPoint()));
     }
-    form.SteamPower = 4.25;   // a run would change nearly every display
-    form.PreheatPower = 0.0;
+    // A run would change nearly every display: all the steam, no preheater.
+    selector(form, "vapor1")->setPosition(5);
+    selector(form, "prec")->setPosition(0);
     QSignalSpy recalculated(&form, &Form1::unitRecalculated);
     form.funci();
     QCOMPARE(recalculated.count(), 0);
-    QCOMPARE(form.Text23->text(), QString(warning).replace(QStringLiteral("·"), QLocale().decimalPoint()));
-    QCOMPARE(form.Text23->cursorPosition(), 0);
+    QCOMPARE(textOf(form, "Text23"), QString(warning).replace(QStringLiteral("·"), QLocale().decimalPoint()));
+    QCOMPARE(control<QLineEdit>(form, "Text23")->cursorPosition(), 0);
     QCOMPARE(snapshot(form, false), standing);
-    QCOMPARE((QStringList{form.itext1[8]->text(), form.Text7[1]->text(), form.Text7[26]->text()}),
+    QCOMPARE((QStringList{control<iAnalogDisplayX>(form, "itext1", 8)->text(), textOf(form, "Text7(1)"),
+                          textOf(form, "Text7(26)")}),
              QStringList(3, noReading()));
 
     for (int i = 0; i < boxes.size(); ++i)
-        form.findChild<QLineEdit *>(boxes[i])->setText(numbers[i]);
-    designPowers(form);
+        control<QLineEdit>(form, boxes[i])->setText(numbers[i]);
+    selector(form, "vapor1")->setPosition(1);
+    selector(form, "prec")->setPosition(1);
     form.funci();
     QCOMPARE(recalculated.count(), 1);
     QCOMPARE(snapshot(form, true), design);
@@ -343,20 +362,20 @@ void Form1HandlersTest::typedNumbersTheArrowsCannotReachAreComputed()
     Unit u;
     Form1 &form = u.form;
     u.flipSwitch();
-    u.typeAndNudgeKnob({{form.Text4, "35"}, {form.Text8, "12.5"}}, Qt::Key_Down);
+    u.typeAndNudgeKnob({{"Text4", "35"}, {"Text8", "12.5"}}, Qt::Key_Down);
     QCOMPARE(u.runs.size(), size_t(2));
-    QCOMPARE(form.Text23->text(), QString());
+    QCOMPARE(textOf(form, "Text23"), QString());
 
     UnitInputs in;
     in.T1 = 35;
     in.sh = 12.5;
-    in.fanSetting = form.iKnobX1->position();
+    in.fanSetting = shown(form, "iKnobX1");
     in.steamPower = 0.85;
     in.preheatPower = in.reheatPower = 0.96;
     in.vapor1 = in.prec = in.rec = 1;
     const UnitResult r = computeUnit(in);
-    QCOMPARE(form.Text7[1]->text(), formatNumber(r.cycle.tsuc, QStringLiteral("###0.0")));
-    QCOMPARE(form.Text7[6]->text(), formatNumber(r.cycle.tdis, QStringLiteral("###0.0")));
+    QCOMPARE(textOf(form, "Text7(1)"), formatNumber(r.cycle.tsuc, QStringLiteral("###0.0")));
+    QCOMPARE(textOf(form, "Text7(6)"), formatNumber(r.cycle.tdis, QStringLiteral("###0.0")));
     QCOMPARE(shown(form, "ter(7)"), r.s3.T);
     QCOMPARE(shown(form, "ter(3)"), 35.0);
 }
@@ -367,24 +386,27 @@ void Form1HandlersTest::typedNumbersTheArrowsCannotReachAreComputed()
 void Form1HandlersTest::stoppedRunBlanksExactlyTheRunsFigures()
 {
     Form1 form;
-    const auto markedRun = [&form] {
-        for (iAnalogDisplayX *readout : form.itext1)
+    const QList<iAnalogDisplayX *> readouts = elements<iAnalogDisplayX>(form, "itext1");
+    const QList<QLineEdit *> cells = elements<QLineEdit>(form, "Text7");
+    QCOMPARE(readouts.size() + cells.size(), 15 + 33);
+    const auto markedRun = [&] {
+        for (iAnalogDisplayX *readout : readouts)
             readout->setValue(-99);
-        for (QLineEdit *cell : form.Text7)
+        for (QLineEdit *cell : cells)
             cell->setText(QStringLiteral("x"));
         form.funci();
         QMap<QString, QString> changed;
-        for (const iAnalogDisplayX *readout : form.itext1)
+        for (const iAnalogDisplayX *readout : readouts)
             if (readout->value() != -99)
                 changed[readout->objectName()] = readout->text();
-        for (const QLineEdit *cell : form.Text7)
+        for (const QLineEdit *cell : cells)
             if (cell->text() != QLatin1String("x"))
                 changed[cell->objectName()] = cell->text();
         return changed;
     };
     const QMap<QString, QString> run = markedRun();
     QCOMPARE(run.size(), 15 + 16);
-    form.Text8->setText(QStringLiteral("seis"));
+    control<QLineEdit>(form, "Text8")->setText(QStringLiteral("seis"));
     const QMap<QString, QString> stopped = markedRun();
     QStringList figures = run.keys();
     figures.removeOne(QStringLiteral("itext1(0)"));
@@ -396,17 +418,17 @@ void Form1HandlersTest::stoppedRunBlanksExactlyTheRunsFigures()
 void Form1HandlersTest::warningAppearsAndDisappears()
 {
     Form1 form;
-    form.iKnobX1->setPosition(5.0);
-    form.SteamPower = 4.25;
+    control<iKnobX>(form, "iKnobX1")->setPosition(5.0);
+    selector(form, "vapor1")->setPosition(5);
     form.funci();
-    QCOMPARE(form.Text23->text(),
+    QCOMPARE(textOf(form, "Text23"),
              QStringLiteral(" Se han alcanzado condiciones de sobresaturación en el aire. Revise los "
                             "parámetros de funcionamiento. Se puede solucionar reduciendo la inyección "
                             "de vapor o precalentando el aire más intensamente."));
-    QCOMPARE(form.Text23->cursorPosition(), 0);   // the long warning is read from its start
-    form.PreheatPower = 1.92;
+    QCOMPARE(control<QLineEdit>(form, "Text23")->cursorPosition(), 0);   // the long warning is read from its start
+    selector(form, "prec")->setPosition(2);
     form.funci();
-    QCOMPARE(form.Text23->text(), QString());
+    QCOMPARE(textOf(form, "Text23"), QString());
 }
 
 // Saturated air at 80 ºC and 500 mbar warmed by the preheater leaves the range
@@ -419,13 +441,13 @@ void Form1HandlersTest::stateWithoutValueShowsNoReadingAndNoPath()
     Unit u;
     Form1 &form = u.form;
     u.flipSwitch();
-    u.typeAndNudgeKnob({{form.Text4, "80"}, {form.Text1, "80"}, {form.Text3, "500"}}, Qt::Key_Up);
+    u.typeAndNudgeKnob({{"Text4", "80"}, {"Text1", "80"}, {"Text3", "500"}}, Qt::Key_Up);
     QCOMPARE(u.runs.size(), size_t(2));
-    for (size_t i : {2, 3, 4, 5, 6, 7})
-        QCOMPARE(form.itext1[i]->text(), noReading());
+    for (int i : {2, 3, 4, 5, 6, 7})
+        QCOMPARE(control<iAnalogDisplayX>(form, "itext1", i)->text(), noReading());
     QCOMPARE(resultMarks(form), QList<bool>(16, false));
 
-    u.typeAndNudgeKnob({{form.Text4, "23"}, {form.Text1, "17"}, {form.Text3, "1013"}}, Qt::Key_Down);
+    u.typeAndNudgeKnob({{"Text4", "23"}, {"Text1", "17"}, {"Text3", "1013"}}, Qt::Key_Down);
     QCOMPARE(resultMarks(form), QList<bool>(16, true));
     QCOMPARE(snapshot(form, true), [&form] { Form1 fresh; designPowers(fresh); fresh.funci(); return snapshot(fresh, true); }());
 }
@@ -443,18 +465,15 @@ void Form1HandlersTest::switchOnRunsOnceWithSelectorPowers()
 {
     QFETCH(Powers, positions);
     Unit u;
-    u.form.vapor1->setPosition(int(positions[0]));
-    u.form.prec->setPosition(int(positions[1]));
-    u.form.rec->setPosition(int(positions[2]));
+    selector(u.form, "vapor1")->setPosition(int(positions[0]));
+    selector(u.form, "prec")->setPosition(int(positions[1]));
+    selector(u.form, "rec")->setPosition(int(positions[2]));
     QVERIFY(u.runs.empty());
     u.flipSwitch();
     QCOMPARE(runningUnitParts(u.form), kRunning);
     QCOMPARE(u.runs, (std::vector<Powers>{{positions[0] * 0.85, positions[1] * 0.96, positions[2] * 0.96}}));
 }
 
-// Switching off resets what the running unit shows, whatever the compressor
-// mark's blink phase, and keeps the warning line and the fan's last frame.
-// Switching on again refills everything through a run.
 // Switched on with a dry bulb that is not a number, the unit shows no chart
 // path and no cycle that no calculation placed; the first run that can read
 // its inputs puts them back.
@@ -462,28 +481,32 @@ void Form1HandlersTest::switchOnWithTextThatIsNotANumberPlacesNoPath()
 {
     Unit u;
     Form1 &form = u.form;
-    form.Text4->setText(QStringLiteral("abc"));
+    control<QLineEdit>(form, "Text4")->setText(QStringLiteral("abc"));
     u.flipSwitch();
     QVERIFY(u.runs.empty());
-    QVERIFY(!form.Text23->text().isEmpty());
+    QVERIFY(!textOf(form, "Text23").isEmpty());
     QCOMPARE(resultMarks(form), QList<bool>(16, false));
-    QVERIFY(!form.itext1[2]->isHidden());
-    QCOMPARE(form.itext1[2]->text(), noReading());
+    const auto *dryBulbAfterPreheater = control<iAnalogDisplayX>(form, "itext1", 2);
+    QVERIFY(!dryBulbAfterPreheater->isHidden());
+    QCOMPARE(dryBulbAfterPreheater->text(), noReading());
 
-    form.Text4->setText(QStringLiteral("23"));
-    QTest::keyClick(form.iKnobX1, Qt::Key_Up);
+    control<QLineEdit>(form, "Text4")->setText(QStringLiteral("23"));
+    u.nudgeKnob(Qt::Key_Up);
     QCOMPARE(u.runs.size(), size_t(1));
-    QVERIFY(form.Text23->text().isEmpty());
+    QVERIFY(textOf(form, "Text23").isEmpty());
     QCOMPARE(resultMarks(form), QList<bool>(16, true));
 }
 
+// Switching off resets what the running unit shows, whatever the compressor
+// mark's blink phase, and keeps the warning line and the fan's last frame.
+// Switching on again refills everything through a run.
 void Form1HandlersTest::switchOffResetsTheRunningUnit()
 {
     Unit u;
     Form1 &form = u.form;
     u.flipSwitch();
     const QVariantList running = snapshot(form, true);
-    form.Text23->setText(QStringLiteral("aviso"));
+    control<QLineEdit>(form, "Text23")->setText(QStringLiteral("aviso"));
     for (int tick = 0; tick < 3; ++tick)
         form.Timer3_Timer();   // the compressor mark in its dark phase
     form.Timer2_Timer();
@@ -493,20 +516,21 @@ void Form1HandlersTest::switchOffResetsTheRunningUnit()
     QVERIFY(u.runs.empty());
     QCOMPARE(runningUnitParts(form), QList<bool>(kRunning.size(), false));
     QCOMPARE(barsShown(form), QStringLiteral("0000000"));
-    for (QLineEdit *cell : form.Text7)
+    for (const QLineEdit *cell : elements<QLineEdit>(form, "Text7"))
         QVERIFY2(cell->text().isEmpty(), qPrintable(cell->objectName()));
     const QStringList resetDisplays{"Image1.Top", "Disp1", "Line3.X2", "Line3.Y2"};
     QList<double> reset;
     for (const QString &display : resetDisplays)
         reset << shown(form, display);
     QCOMPARE(reset, (QList<double>{3750, 0, 5700, 2295}));
-    QCOMPARE(form.Text23->text(), QStringLiteral("aviso"));
+    QCOMPARE(textOf(form, "Text23"), QStringLiteral("aviso"));
     QCOMPARE(fanFrame(form), kSecondFrame);
 
     u.flipSwitch();
     QCOMPARE(u.runs.size(), size_t(1));
     QCOMPARE(snapshot(form, true), running);
-    QCOMPARE(form.Disp1->backgroundColor(), QColor(50, 100, 2));   // the tachometer's off colour, for good
+    // The tachometer keeps its off colour for good.
+    QCOMPARE(control<iSevenSegmentIntegerX>(form, "Disp1")->backgroundColor(), QColor(50, 100, 2));
 }
 
 void Form1HandlersTest::animation()
@@ -518,14 +542,15 @@ void Form1HandlersTest::animation()
     for (const QList<bool> &frame : {kSecondFrame, kFirstFrame, kSecondFrame}) {
         form.Timer2_Timer();
         QCOMPARE(fanFrame(form), frame);
-        QVERIFY(form.Shape4[4]->Visible());
+        QVERIFY(isShown(control(form, "Shape4", 4)));
     }
+    const QObject *mark = control(form, "Shape5");
     form.Timer3_Timer();
-    QVERIFY(form.Shape5->Visible());
+    QVERIFY(isShown(mark));
     // The timers tick while the unit is on.
     u.flipSwitch();
     QTRY_COMPARE_WITH_TIMEOUT(fanFrame(form), kFirstFrame, 1000);
-    QTRY_VERIFY_WITH_TIMEOUT(!form.Shape5->Visible(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!isShown(mark), 1000);
 }
 
 void Form1HandlersTest::selectorRamp_data()
@@ -551,10 +576,10 @@ void Form1HandlersTest::selectorRamp()
 {
     QFETCH(Ramp, ramp);
     Unit u;
-    auto *control = u.form.findChild<iSwitchRotaryX *>(ramp.selector);
-    const size_t element = control == u.form.vapor1 ? 0 : control == u.form.prec ? 1 : 2;
+    iSwitchRotaryX *turned = selector(u.form, ramp.selector);
+    const auto element = size_t(QStringList{"vapor1", "prec", "rec"}.indexOf(QLatin1String(ramp.selector)));
     const double perPosition = element == 0 ? 0.85 : 0.96;
-    u.turn(control, ramp.from);
+    u.turn(turned, ramp.from);
     QCOMPARE(powers(u.form)[element], ramp.from * perPosition);
     if (ramp.on)
         u.flipSwitch();
@@ -562,9 +587,9 @@ void Form1HandlersTest::selectorRamp()
 
     // No event is handled between the passes, so only the last run of a ramp
     // can be seen: it alone writes the displays.
-    QSignalSpy capacityWritten(u.form.Text7[26], &QLineEdit::textChanged);
-    u.turn(control, ramp.to);
-    QCOMPARE(control->position(), ramp.to);
+    QSignalSpy capacityWritten(control<QLineEdit>(u.form, "Text7", 26), &QLineEdit::textChanged);
+    u.turn(turned, ramp.to);
+    QCOMPARE(turned->position(), ramp.to);
     QVERIFY(capacityWritten.count() <= 1);
     // A ramp whose last pass stopped short of the target ends with one more
     // run at the target.
@@ -611,21 +636,21 @@ void Form1HandlersTest::stepControls()
     QFETCH(Step, step);
     Unit u;
     Form1 &form = u.form;
-    for (UpDown *control : {form.UpDown2, form.UpDown5})
-        control->setValue(step.dry);
-    for (UpDown *control : {form.UpDown4, form.UpDown6})
-        control->setValue(step.wet);
+    for (const char *dry : {"UpDown2", "UpDown5"})
+        control<UpDown>(form, dry)->setValue(step.dry);
+    for (const char *wet : {"UpDown4", "UpDown6"})
+        control<UpDown>(form, wet)->setValue(step.wet);
     if (step.on)
         u.flipSwitch();
     u.runs.clear();
 
-    if (auto *control = form.findChild<UpDown *>(step.control))
-        u.step(control, step.up);
+    if (auto *arrows = form.findChild<UpDown *>(step.control))
+        u.step(arrows, step.up);
     else
-        QTest::keyClick(form.iKnobX1, Qt::Key_Up);
+        u.nudgeKnob(Qt::Key_Up);
     QCOMPARE(int(u.runs.size()), step.runs);
-    QCOMPARE(form.Text4->text(), QString::number(step.newDry));
-    QCOMPARE(form.Text1->text(), QString::number(step.newWet));
+    QCOMPARE(textOf(form, "Text4"), QString::number(step.newDry));
+    QCOMPARE(textOf(form, "Text1"), QString::number(step.newWet));
     // A temperature that changed shows on both its thermometers and its read-out.
     if (step.newDry != step.dry)
         QCOMPARE((QList<double>{shown(form, "iThermometerX1"), shown(form, "ter(3)"), shown(form, "itext1(0)")}),
@@ -634,8 +659,8 @@ void Form1HandlersTest::stepControls()
         QCOMPARE((QList<double>{shown(form, "iThermometerX2"), shown(form, "ter(4)"), shown(form, "itext1(1)")}),
                  QList<double>(3, step.newWet));
     // The scheme's step controls hold the values of their twins on the "Datos" tab.
-    QCOMPARE(form.UpDown5->Value(), step.newDry);
-    QCOMPARE(form.UpDown6->Value(), step.newWet);
+    QCOMPARE(valueOf(form, "UpDown5"), step.newDry);
+    QCOMPARE(valueOf(form, "UpDown6"), step.newWet);
 }
 
 void Form1HandlersTest::twinStepControlsHoldOneValue_data()
@@ -670,14 +695,15 @@ void Form1HandlersTest::twinStepControlsHoldOneValue()
         u.flipSwitch();
     u.runs.clear();
     for (const QString &click : clicks.split(' ')) {
-        UpDown *control = form.findChild<UpDown *>("UpDown" + click.left(1));
-        QSignalSpy changes(control, &UpDown::Change);
-        u.step(control, click.endsWith('+'));
+        auto *arrows = control<UpDown>(form, "UpDown" + click.left(1));
+        QSignalSpy changes(arrows, &UpDown::Change);
+        u.step(arrows, click.endsWith('+'));
         QCOMPARE(changes.count(), 1);
-        QCOMPARE(form.UpDown5->Value(), form.UpDown2->Value());
-        QCOMPARE(form.UpDown6->Value(), form.UpDown4->Value());
+        QCOMPARE(valueOf(form, "UpDown5"), valueOf(form, "UpDown2"));
+        QCOMPARE(valueOf(form, "UpDown6"), valueOf(form, "UpDown4"));
     }
-    QCOMPARE((QStringList{form.Text4->text(), form.Text1->text()}), (QStringList{QString::number(dry), QString::number(wet)}));
+    QCOMPARE((QStringList{textOf(form, "Text4"), textOf(form, "Text1")}),
+             (QStringList{QString::number(dry), QString::number(wet)}));
     QCOMPARE((QList<double>{shown(form, "itext1(0)"), shown(form, "itext1(1)")}), (QList<double>{double(dry), double(wet)}));
     QCOMPARE(int(u.runs.size()), runs);
 }
@@ -716,17 +742,18 @@ void Form1HandlersTest::stepStartsFromTypedNumber()
     Form1 &form = u.form;
     u.flipSwitch();
     u.runs.clear();
-    u.type(form.findChild<QLineEdit *>(step.box), QLatin1String(step.typed));
-    UpDown *control = form.findChild<UpDown *>(step.control);
-    QSignalSpy changes(control, &UpDown::Change);
-    u.step(control, step.up);
+    u.type(step.box, QLatin1String(step.typed));
+    auto *arrows = control<UpDown>(form, step.control);
+    QSignalSpy changes(arrows, &UpDown::Change);
+    u.step(arrows, step.up);
     QCOMPARE(changes.count(), 1);
-    QCOMPARE((QStringList{form.Text4->text(), form.Text1->text(), form.Text3->text(), form.Text8->text()}).join(' '),
+    QCOMPARE((QStringList{textOf(form, "Text4"), textOf(form, "Text1"), textOf(form, "Text3"), textOf(form, "Text8")})
+                 .join(' '),
              QLatin1String(step.texts));
     QCOMPARE(int(u.runs.size()), step.runs);
-    QCOMPARE(form.UpDown2->Value(), form.Text4->text().toInt());
-    QCOMPARE(form.UpDown5->Value(), form.UpDown2->Value());
-    QCOMPARE(form.UpDown6->Value(), form.UpDown4->Value());
+    QCOMPARE(valueOf(form, "UpDown2"), textOf(form, "Text4").toInt());
+    QCOMPARE(valueOf(form, "UpDown5"), valueOf(form, "UpDown2"));
+    QCOMPARE(valueOf(form, "UpDown6"), valueOf(form, "UpDown4"));
 }
 
 QTEST_MAIN(Form1HandlersTest)

@@ -2,6 +2,7 @@
 // events on Picture1, and the menu commands.
 #include "form1.h"
 
+#include "controls_by_name.h"
 #include "sstab.h"
 #include "surface.h"
 #include "twips.h"
@@ -22,6 +23,8 @@ class Form1InteractionTest : public QObject
     Q_OBJECT
 
 private slots:
+    // As main() names the application, which its message boxes take for their caption.
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Vorbelia")); }
     void init();
     void cleanup() { m_form.reset(); }
     void moveReadsTheChartAndClickMarksIt();
@@ -33,13 +36,13 @@ private slots:
 
 private:
     // Widget position in Picture1 of a point in twips of its inner area.
-    QPoint at(int x, int y) const { return m_form->Picture1->innerOrigin() + QPoint(x, y) / 15; }
-    void moveTo(int x, int y) { QTest::mouseMove(m_form->Picture1, at(x, y)); }
-    void click(Qt::MouseButton button, int x, int y) { QTest::mouseClick(m_form->Picture1, button, {}, at(x, y)); }
+    QPoint at(int x, int y) const { return m_picture1->innerOrigin() + QPoint(x, y) / 15; }
+    void moveTo(int x, int y) { QTest::mouseMove(m_picture1, at(x, y)); }
+    void click(Qt::MouseButton button, int x, int y) { QTest::mouseClick(m_picture1, button, {}, at(x, y)); }
     // Whether the dot of a click at (x, y) is drawn: a pixel inside it, off the cross-hair.
     bool dotAt(int x, int y) const
     {
-        const QImage image = m_form->Picture1->grab().toImage();
+        const QImage image = m_picture1->grab().toImage();
         return image.pixelColor((at(x, y) + QPoint(1, 1)) * image.devicePixelRatio()) == QColor(Qt::black);
     }
     // The texts of the named readout boxes, joined by '|'.
@@ -47,24 +50,34 @@ private:
     {
         QStringList texts;
         for (const QString &name : QString::fromLatin1(names).split(QLatin1Char(' ')))
-            texts << m_form->findChild<QLineEdit *>(name)->text();
+            texts << control<QLineEdit>(*m_form, name)->text();
         return texts.join(QLatin1Char('|'));
     }
     static QString local(QString text) { return text.replace(QLatin1Char('.'), QLocale().decimalPoint()); }
     // The cross-hair's ends, Line8 then Line9, and where they stand for a point (x, y).
     QList<float> crossHair() const
     {
-        return {m_form->Line8->X1(), m_form->Line8->Y1(), m_form->Line8->X2(), m_form->Line8->Y2(),
-                m_form->Line9->X1(), m_form->Line9->Y1(), m_form->Line9->X2(), m_form->Line9->Y2()};
+        QList<float> ends;
+        for (const char *name : {"Line8", "Line9"}) {
+            const auto *line = control<SurfaceLine>(*m_form, name);
+            ends << line->X1() << line->Y1() << line->X2() << line->Y2();
+        }
+        return ends;
     }
+    // The window's pressure box and tab panel, and the trigger of a menu item.
+    QLineEdit *pressureBox() const { return control<QLineEdit>(*m_form, "Text3"); }
+    SSTab *tabPanel() const { return control<SSTab>(*m_form, "SSTab1"); }
+    void choose(const char *item) { control<QAction>(*m_form, item)->trigger(); }
     static QList<float> hairAt(float x, float y) { return {x, y, 3300, y, x, y, x, 5000}; }
 
     std::unique_ptr<Form1> m_form;
+    Surface *m_picture1 = nullptr;
 };
 
 void Form1InteractionTest::init()
 {
     m_form = std::make_unique<Form1>();
+    m_picture1 = control<Surface>(*m_form, "Picture1");
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     QTest::mouseMove(m_form.get(), QPoint(1, 1));   // off the chart: any chart point is a move
@@ -75,7 +88,7 @@ void Form1InteractionTest::moveReadsTheChartAndClickMarksIt()
     moveTo(1695, 4020);
     QCOMPARE(boxes("Text13 Text17 Text22 Text24"), local("25.0 ºC|18.0 ºC|101.30 kPa|0.497"));
     QCOMPARE(crossHair(), hairAt(1695, 4020));
-    QCOMPARE(QPoint(m_form->ChartX, m_form->ChartY), QPoint(1695, 4020));
+    QCOMPARE(QPoint(m_form->ChartX(), m_form->ChartY()), QPoint(1695, 4020));
     moveTo(3450, 4500);   // right of the humidity-ratio scale: the hair runs back to it
     QCOMPARE(boxes("Text16"), local("7.5 %"));
     QCOMPARE(crossHair(), hairAt(3450, 4500));
@@ -86,7 +99,7 @@ void Form1InteractionTest::moveReadsTheChartAndClickMarksIt()
     moveTo(1380, 3270);
     QCOMPARE(boxes("Text13 Text22"), local(" ---|101.30 kPa"));
     QCOMPARE(crossHair(), hairAt(1695, 4020));
-    QCOMPARE(QPoint(m_form->ChartX, m_form->ChartY), QPoint(1380, 3270));
+    QCOMPARE(QPoint(m_form->ChartX(), m_form->ChartY()), QPoint(1380, 3270));
     QVERIFY(!dotAt(1380, 3270));
     click(Qt::LeftButton, 1380, 3270);
     moveTo(2700, 3000);
@@ -99,28 +112,28 @@ void Form1InteractionTest::pressureIsReadAtEachMove()
 {
     moveTo(1710, 4020);
     QCOMPARE(boxes("Text16"), local("49.8 %"));
-    m_form->Text3->setText(QStringLiteral("960"));   // read at the next move, not before
+    pressureBox()->setText(QStringLiteral("960"));   // read at the next move, not before
     QCOMPARE(boxes("Text16"), local("49.8 %"));
     moveTo(1695, 4020);
     moveTo(1710, 4020);
     QCOMPARE(boxes("Text16 Text17 Text22"), local("47.2 %|17.5 ºC|96.00 kPa"));
 
     // The handler called by name reads the box in the locale's numbers.
-    m_form->Text3->setText(local("1013.0"));
+    pressureBox()->setText(local("1013.0"));
     m_form->Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, 1710, 4020);
     QCOMPARE(boxes("Text16"), local("49.8 %"));
 
     // No pressure: no reading anywhere, the pressure box included; the cross-hair stays.
-    m_form->Text3->setText(QStringLiteral("mil"));
+    pressureBox()->setText(QStringLiteral("mil"));
     moveTo(1695, 4020);
     QCOMPARE(boxes("Text13 Text22 Text24"), QStringLiteral(" ---| ---| ---"));
     QCOMPARE(crossHair(), hairAt(1710, 4020));
-    QCOMPARE(m_form->ChartX, qint16(1695));
+    QCOMPARE(m_form->ChartX(), qint16(1695));
 
     // Nor is a number no barometer here reads.
     const QString allBoxes = QStringLiteral("Text13 Text14 Text15 Text16 Text17 Text18 Text19 Text20 Text21 Text22 Text24");
     for (const char *millibar : {"1013", "12.5", "1013", "0", "1013", "1200.5"}) {
-        m_form->Text3->setText(local(QLatin1String(millibar)));
+        pressureBox()->setText(local(QLatin1String(millibar)));
         moveTo(1710, 4020);
         moveTo(1695, 4020);
         if (QLatin1String(millibar) == QLatin1String("1013"))
@@ -134,11 +147,11 @@ void Form1InteractionTest::pressureIsReadAtEachMove()
 // "Desplazar fichas" moves the tab panel to Left 5580 and back.
 void Form1InteractionTest::tabPanelMovesAndComesBack()
 {
-    const QRect design = m_form->SSTab1->geometry();
-    m_form->mficha->trigger();
-    QCOMPARE(m_form->SSTab1->geometry(), design.translated(twips::toPixelsRounded(5580 - 6195), 0));
-    m_form->mficha->trigger();
-    QCOMPARE(m_form->SSTab1->geometry(), design);
+    const QRect design = tabPanel()->geometry();
+    choose("mficha");
+    QCOMPARE(tabPanel()->geometry(), design.translated(twips::toPixelsRounded(5580 - 6195), 0));
+    choose("mficha");
+    QCOMPARE(tabPanel()->geometry(), design);
 }
 
 void Form1InteractionTest::howToExplainsHoverHelp()
@@ -151,7 +164,7 @@ void Form1InteractionTest::howToExplainsHoverHelp()
                     .arg(box->icon()).arg(box->standardButtons().toInt());
         box->button(QMessageBox::Ok)->click();
     });
-    m_form->com->trigger();   // returns once the box is closed
+    choose("com");   // returns once the box is closed
     QCOMPARE(shown, QStringLiteral("Vorbelia| Para indentificar cada elemento de la instalación, situe el puntero "
                                    "del mouse sobre el esquema y aparecerá el contenido de la ayuda.|icon %1|buttons %2")
                         .arg(QMessageBox::NoIcon).arg(int(QMessageBox::Ok)));
@@ -167,7 +180,7 @@ void Form1InteractionTest::printFailureIsToldAndProgramGoesOn()
 
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("a printer is installed here");
-    m_form->imprimir->trigger();   // returns at once, the box stays over the window
+    choose("imprimir");   // returns at once, the box stays over the window
     QPointer<QMessageBox> box = m_form->findChild<QMessageBox *>();
     QVERIFY(box);
     QTRY_VERIFY(box->isVisible());
@@ -183,7 +196,7 @@ void Form1InteractionTest::exitEndsProgramWithoutAsking()
     QWidget other;
     other.show();
     QEventLoop program;
-    QTimer::singleShot(0, m_form.get(), [this] { m_form->ce->trigger(); });
+    QTimer::singleShot(0, m_form.get(), [this] { choose("ce"); });
     QTimer::singleShot(5000, &program, [&] { program.exit(1); });
     QCOMPARE(program.exec(), 0);
     // No window was closed: all still stand.

@@ -1,5 +1,6 @@
 #include "unit_scheme.h"
 
+#include "controls_by_name.h"
 #include "form1.h"
 #include "ianalogdisplayx.h"
 #include "ithermometerx.h"
@@ -196,7 +197,8 @@ void UnitSchemeTest::wetBulbsSitInTheirWicks()
 void UnitSchemeTest::outdoorWetBulbOnDataTabSitsInItsWick()
 {
     Form1 form;
-    checkBulbInWick(*form.Shape7, *form.iThermometerX2, *form.iThermometerX1);
+    checkBulbInWick(*control<SurfaceShape>(form, "Shape7"), *control<iThermometerX>(form, "iThermometerX2"),
+                    *control<iThermometerX>(form, "iThermometerX1"));
 }
 
 void UnitSchemeTest::rendersAtOneAndTwoTimesScale()

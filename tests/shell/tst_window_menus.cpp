@@ -33,8 +33,10 @@ W *openWindow()
 // is open the item only brings it back as the user left it; once closed, the
 // window is unloaded and the next use builds it afresh.
 template <typename W>
-void verifyOpensSingleInstance(Form1 &form1, QAction *item, bool maximised)
+void verifyOpensSingleInstance(Form1 &form1, const char *itemName, bool maximised)
 {
+    QAction *item = form1.findChild<QAction *>(QLatin1String(itemName));
+    QVERIFY2(item, itemName);
     item->trigger();
     QPointer<W> window = openWindow<W>();
     QVERIFY2(window, qPrintable(item->objectName()));
@@ -74,11 +76,11 @@ void WindowMenusTest::eachItemOpensOneWindowBuiltAfreshAfterClose()
     Form1 form1;
     connectWindowMenus(form1);
     form1.show();
-    verifyOpensSingleInstance<frmAbout>(form1, form1.ay, false);
-    verifyOpensSingleInstance<Form4>(form1, form1.unid, true);
-    verifyOpensSingleInstance<frmBrowser>(form1, form1.acc, true);
-    verifyOpensSingleInstance<Form3>(form1, form1.enf, true);
-    verifyOpensSingleInstance<Form2>(form1, form1.proc, false);
+    verifyOpensSingleInstance<frmAbout>(form1, "ay", false);
+    verifyOpensSingleInstance<Form4>(form1, "unid", true);
+    verifyOpensSingleInstance<frmBrowser>(form1, "acc", true);
+    verifyOpensSingleInstance<Form3>(form1, "enf", true);
+    verifyOpensSingleInstance<Form2>(form1, "proc", false);
 }
 
 void WindowMenusTest::programEndsWhenItsLastWindowCloses_data()
@@ -97,7 +99,7 @@ void WindowMenusTest::programEndsWhenItsLastWindowCloses()
     Form1 form1;
     connectWindowMenus(form1);
     form1.show();
-    form1.ay->trigger();
+    form1.findChild<QAction *>(QStringLiteral("ay"))->trigger();
     QPointer<frmAbout> about = openWindow<frmAbout>();
     QVERIFY(about);
     QWidget *first = mainWindowFirst ? static_cast<QWidget *>(&form1) : about.data();
