@@ -87,7 +87,6 @@ private slots:
     void readingTexts_data();
     void readingTexts();
     void ventilationTableRowsStayWholeAndLineUp();
-    void rendersEveryTab();
 
 private:
     std::unique_ptr<Form1> m_atStart;   // never touched: the window as it opens
@@ -349,25 +348,6 @@ void Form1Test::ventilationTableRowsStayWholeAndLineUp()
         QVERIFY(qAbs(end - ends.first()) <= 1);
     for (int join : joins)
         QVERIFY(qAbs(join - joins.first()) <= 1);
-}
-
-void Form1Test::rendersEveryTab()
-{
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QWidget *client = form.centralWidget();
-    SSTab *panel = control<SSTab>(form, "SSTab1");
-    for (int tab = 0; tab < panel->count(); ++tab) {
-        panel->setTab(tab);
-        for (int ratio : {1, 2}) {
-            QImage image(client->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(ratio);
-            image.fill(Qt::white);
-            client->render(&image);
-            QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/form1_tab%1@%2x.png").arg(tab).arg(ratio)));
-        }
-    }
 }
 
 QTEST_MAIN(Form1Test)

@@ -27,7 +27,6 @@ private slots:
     void wetBulbsSitInTheirWicks_data();
     void wetBulbsSitInTheirWicks();
     void outdoorWetBulbOnDataTabSitsInItsWick();
-    void rendersAtOneAndTwoTimesScale();
 
 private:
     std::optional<Surface> m_picture4;
@@ -199,17 +198,6 @@ void UnitSchemeTest::outdoorWetBulbOnDataTabSitsInItsWick()
     Form1 form;
     checkBulbInWick(*control<SurfaceShape>(form, "Shape7"), *control<iThermometerX>(form, "iThermometerX2"),
                     *control<iThermometerX>(form, "iThermometerX1"));
-}
-
-void UnitSchemeTest::rendersAtOneAndTwoTimesScale()
-{
-    for (const int scale : {1, 2}) {
-        QImage image(m_picture4->size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::white);
-        m_picture4->render(&image);
-        QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/unit_scheme_%1x.png").arg(scale)));
-    }
 }
 
 QTEST_MAIN(UnitSchemeTest)

@@ -175,7 +175,6 @@ private slots:
     void blinkAlternatesLampAndCloud();
     void hoverHelpShowsOverItsElement_data();
     void hoverHelpShowsOverItsElement();
-    void rendersTheWindowAtOneAndTwoTimesScale();
 
 private:
     template <typename T>
@@ -509,18 +508,6 @@ void Form4Test::hoverHelpShowsOverItsElement()
     const auto *item = child<SurfaceItem>(*surface, name);
     QTEST(item->toolTip(), "help");
     QVERIFY2(reachable(*surface, *item), "covered everywhere");
-}
-
-void Form4Test::rendersTheWindowAtOneAndTwoTimesScale()
-{
-    const QRect design(QPoint(), twips::size(10860, 9030));
-    for (const int scale : {1, 2}) {
-        QImage image(design.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::white);
-        control<Surface>("Form4Client")->render(&image, QPoint(), QRegion(design));
-        QVERIFY(image.save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/form4_%1x.png").arg(scale)));
-    }
 }
 
 QTEST_MAIN(Form4Test)

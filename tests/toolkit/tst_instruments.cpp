@@ -193,7 +193,6 @@ private slots:
     void turnedControlsAnswerTheirOwnInput();
     void sevenSegmentColourIsTheBackground();
     void loweredBordersReachTheEdges();
-    void drawsEveryInstrumentAtItsRealSize();
 };
 
 // Every instrument keeps the number written to it and reads it back; the
@@ -691,48 +690,6 @@ void InstrumentsTest::loweredBordersReachTheEdges()
         QVERIFY(image.pixelColor(inner, image.height() / 2) == QColor(0x40, 0x40, 0x40));
         QVERIFY(image.pixelColor(image.width() / 2, image.height() - 1 - inner) == QColor(0xd4, 0xd0, 0xc8));
     }
-}
-
-// Not a check: the control panel above the scheme's instruments, at their real
-// sizes, rendered at 1x and 2x for the eye.
-void InstrumentsTest::drawsEveryInstrumentAtItsRealSize()
-{
-    QWidget sheet;
-    sheet.resize(twips::size(6500, 3400));
-    sheet.setAutoFillBackground(true);
-    fanKnob(&sheet)->setGeometry(twips::rect(120, 300, 1020, 975));
-    (new iSwitchRockerX(&sheet))->setGeometry(twips::rect(1335, 195, 555, 705));
-    selector(kSteamLabels, 1, &sheet)->setGeometry(twips::rect(2040, 75, 1410, 1260));
-    auto *preheater = selector({"0", "1", "2"}, 2, &sheet);
-    preheater->setPointerStyle(iSwitchRotaryX::Rectangle);
-    preheater->setGeometry(twips::rect(3720, 195, 1005, 975));
-
-    auto *scheme = new QWidget(&sheet);
-    scheme->setGeometry(twips::rect(0, 1650, 6500, 1750));
-    scheme->setAutoFillBackground(true);
-    scheme->setPalette(QPalette(Qt::white));
-    thermometer(0, 50, 54.0, QColor(192, 0, 0), scheme)->setGeometry(twips::rect(100, 90, 150, 885));
-    thermometer(0, 50, 17.0, QColor(0, 0, 192), scheme)->setGeometry(twips::rect(300, 90, 150, 885));
-    auto *outdoor = thermometer(10, 50, 23.0, QColor(192, 0, 0), scheme);
-    outdoor->setMajorTickCount(5);
-    outdoor->setTickLabelsVisible(true);
-    outdoor->setGeometry(twips::rect(4300, 100, 570, 1275));
-    auto *condensate = new iAnalogDisplayX(scheme);
-    condensate->setGeometry(twips::rect(900, 150, 810, 270));
-    condensate->setUnitText(QStringLiteral(" kg/h"));
-    condensate->setPrecision(3);
-    condensate->setTextColor(Qt::blue);
-    condensate->setValue(0.137057);
-    (new UpDown(scheme))->setGeometry(twips::rect(1725, 0, 240, 555));
-    auto *tachometer = new iSevenSegmentIntegerX(scheme);
-    tachometer->setGeometry(twips::rect(900, 700, 1020, 420));
-    tachometer->setValue(2312);
-    gauge(Qt::blue, scheme)->setGeometry(twips::rect(2100, 700, 510, 570));
-    gauge(Qt::red, scheme)->setGeometry(twips::rect(2700, 700, 1000, 1000));
-
-    sheet.show();
-    for (double scale : {1.0, 2.0})
-        QVERIFY(render(&sheet, scale).save(QStringLiteral(VORBELIA_TEST_OUTPUT_DIR "/instruments_%1x.png").arg(scale)));
 }
 
 QTEST_MAIN(InstrumentsTest)
