@@ -1,7 +1,7 @@
 // Renders the windows and pictures of the program into PNG files, at 1x and
 // 2x, for a person to look at: every tab of the main window with the unit off
-// and running, the unit scheme, the operation window, a sheet of every
-// instrument, the psychrometric chart and the pressure-enthalpy diagram.
+// and running (every kind of instrument among them), the unit scheme, the
+// operation window, the psychrometric chart and the pressure-enthalpy diagram.
 //
 //     render_pictures [folder]      (default: the current folder)
 //
@@ -10,19 +10,12 @@
 
 #include "form1.h"
 #include "form4.h"
-#include "iangulargaugex.h"
-#include "ianalogdisplayx.h"
-#include "iknobx.h"
-#include "isevensegmentintegerx.h"
 #include "iswitchrockerx.h"
-#include "iswitchrotaryx.h"
-#include "ithermometerx.h"
 #include "ph_diagram_picture.h"
 #include "psych_chart_picture.h"
 #include "sstab.h"
 #include "surface.h"
 #include "twips.h"
-#include "updown.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,80 +92,6 @@ void renderOperationWindow()
         save(grab(named<Surface>(form, "Form4Client"), scale, design), QStringLiteral("form4@%1x").arg(scale));
 }
 
-// Every kind of instrument, in the settings the windows give them.
-void renderInstruments()
-{
-    QWidget sheet;
-    sheet.resize(twips::size(6500, 3400));
-    sheet.setAutoFillBackground(true);
-
-    auto *knob = new iKnobX(&sheet);
-    knob->setRange(5.0, 10.0);
-    knob->setMajorTickCount(6);
-    knob->setTickLabelsVisible(false);
-    knob->setTransparent(true);
-    knob->setPosition(8.0);
-    knob->setGeometry(twips::rect(120, 300, 1020, 975));
-    (new iSwitchRockerX(&sheet))->setGeometry(twips::rect(1335, 195, 555, 705));
-    auto *steam = new iSwitchRotaryX(&sheet);
-    steam->setLabels({"0", "1", "2", "3", "4", "5"});
-    steam->setPosition(1);
-    steam->setGeometry(twips::rect(2040, 75, 1410, 1260));
-    auto *heater = new iSwitchRotaryX(&sheet);
-    heater->setLabels({"0", "1", "2"});
-    heater->setPosition(2);
-    heater->setPointerStyle(iSwitchRotaryX::Rectangle);
-    heater->setGeometry(twips::rect(3720, 195, 1005, 975));
-
-    auto *scheme = new QWidget(&sheet);
-    scheme->setGeometry(twips::rect(0, 1650, 6500, 1750));
-    scheme->setAutoFillBackground(true);
-    scheme->setPalette(QPalette(Qt::white));
-    const auto thermometer = [scheme](double value, const QColor &column, const QRect &place) {
-        auto *t = new iThermometerX(scheme);
-        t->setRange(0, 50);
-        t->setMajorTickCount(4);
-        t->setTickLabelsVisible(false);
-        t->setTransparent(true);
-        t->setIndicatorColor(column);
-        t->setIndicatorBackgroundColor(column.lighter(175));
-        t->setPosition(value);
-        t->setGeometry(place);
-        return t;
-    };
-    thermometer(54.0, QColor(192, 0, 0), twips::rect(100, 90, 150, 885));
-    thermometer(17.0, QColor(0, 0, 192), twips::rect(300, 90, 150, 885));
-    auto *outdoor = thermometer(23.0, QColor(192, 0, 0), twips::rect(4300, 100, 570, 1275));
-    outdoor->setRange(10, 50);
-    outdoor->setMajorTickCount(5);
-    outdoor->setTickLabelsVisible(true);
-    auto *condensate = new iAnalogDisplayX(scheme);
-    condensate->setGeometry(twips::rect(900, 150, 810, 270));
-    condensate->setUnitText(QStringLiteral(" kg/h"));
-    condensate->setPrecision(3);
-    condensate->setTextColor(Qt::blue);
-    condensate->setValue(0.137057);
-    (new UpDown(scheme))->setGeometry(twips::rect(1725, 0, 240, 555));
-    auto *tachometer = new iSevenSegmentIntegerX(scheme);
-    tachometer->setGeometry(twips::rect(900, 700, 1020, 420));
-    tachometer->setValue(2312);
-    for (const auto &[colour, place] : {std::pair{QColor(Qt::blue), twips::rect(2100, 700, 510, 570)},
-                                       std::pair{QColor(Qt::red), twips::rect(2700, 700, 1000, 1000)}}) {
-        auto *g = new iAngularGaugeX(scheme);
-        g->setRange(1.0, 18.0);
-        g->setLabel(QStringLiteral("bar"));
-        g->setArc(233, 280);
-        g->setPointerColor(colour);
-        g->setTickColor(colour);
-        g->setPosition(6.0);
-        g->setGeometry(place);
-    }
-    sheet.show();
-    QApplication::processEvents();
-    for (int scale : {1, 2})
-        save(grab(&sheet, scale), QStringLiteral("instruments@%1x").arg(scale));
-}
-
 void renderPictures()
 {
     for (int scale : {1, 2}) {
@@ -196,7 +115,6 @@ int main(int argc, char **argv)
     }
     renderMainWindow();
     renderOperationWindow();
-    renderInstruments();
     renderPictures();
     return g_failed ? 1 : 0;
 }
