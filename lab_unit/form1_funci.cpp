@@ -97,8 +97,14 @@ UnitInputs readInputs(const Form1 &w, const Form1Ui &ui, RefusedInputs &refused)
 {
     UnitInputs in;
     in.p = readBox(ui, kPressureBox, refused) / 10;
+    const qsizetype notNumbersBefore = refused.notNumbers.size();
     in.T1 = readBox(ui, kDryBulbBox, refused);
     in.Twb1 = readBox(ui, kWetBulbBox, refused);
+    // A wet bulb never reads above the dry bulb of the same air: typed so, the
+    // pair describes no air (the step controls keep it from happening).
+    if (refused.notNumbers.size() == notNumbersBefore && in.Twb1 > in.T1)
+        refused.outOfBand << QStringLiteral("«%1» no puede superar a «%2»")
+                                 .arg(QString::fromUtf8(kWetBulbBox.name), QString::fromUtf8(kDryBulbBox.name));
     in.sh = readBox(ui, kSuperheatBox, refused);
     in.fanSetting = ui.iKnobX1->position();
     in.steamPower = w.SteamPower().value_or(0.0);

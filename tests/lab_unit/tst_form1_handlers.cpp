@@ -307,6 +307,9 @@ void Form1HandlersTest::unusableTextStopsTheRun_data()
     QTest::newRow("negative superheat") << QStringList{"Text8"} << QStringList{"-0·5"} << outOfBand.arg(superheatBand);
     QTest::newRow("pressure 0") << QStringList{"Text3"} << QStringList{"0"} << outOfBand.arg(pressureBand);
     QTest::newRow("pressure 12.5") << QStringList{"Text3"} << QStringList{"12·5"} << outOfBand.arg(pressureBand);
+    QTest::newRow("wet bulb above the dry bulb")
+        << QStringList{"Text4", "Text1"} << QStringList{"1", "15"}
+        << outOfBand.arg("«Temperatura de Bulbo H.» no puede superar a «Temperatura ambiente»");
     QTest::newRow("both kinds at once")
         << QStringList{"Text1", "Text4", "Text3"} << QStringList{"-61", "abc", "1500"}
         << " No se puede calcular: el dato de «Temperatura ambiente» no es un número (decimales con «·»); "
