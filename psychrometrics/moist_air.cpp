@@ -66,13 +66,24 @@ std::optional<double> HumidityRatioFromRelativeHumidity(double T, double phi, do
     return finite(k.k * phi * ps / (p - phi * ps));
 }
 
-std::optional<double> HumidityRatioFromWetBulb(double T, double Twb, double p)
+namespace {
+
+// HumidityRatioFromWetBulb with the saturation pressure at the wet bulb
+// already known (pwsOrZero(Twb)): the search keeps it with its trials.
+std::optional<double> humidityRatioFromWetBulb(double T, double Twb, double p, double pwsAtWetBulb)
 {
-    const auto Ws = SaturationHumidityRatio(Twb, p, kWetBulbMolarMassRatio);
+    const auto Ws = finite(kWetBulbMolarMassRatio.k * pwsAtWetBulb / (p - pwsAtWetBulb));
     if (!Ws)
         return std::nullopt;
     return finite(((kLatentHeat - 2.381 * Twb) * *Ws - (T - Twb))
                   / (kLatentHeat + 1.805 * T - 4.186 * Twb));
+}
+
+} // namespace
+
+std::optional<double> HumidityRatioFromWetBulb(double T, double Twb, double p)
+{
+    return humidityRatioFromWetBulb(T, Twb, p, pwsOrZero(Twb));
 }
 
 namespace {
@@ -150,7 +161,9 @@ std::optional<double> stretchTop(double t, FastSearchRange range)
 // a search that skips trials (hundreds of dependent additions), and a handful
 // of starts and steps recur run after run (the unit's searches from 0 in steps
 // of 0.05, the chart readout's from 0 in steps of 0.1, the unit's search from
-// the outdoor wet bulb through a selector ramp), so the trials made are kept.
+// the outdoor wet bulb through a selector ramp), so the trials made are kept,
+// and with them the saturation pressure at each trial tested, which depends on
+// the trial alone (an exponential saved at every later test of that trial).
 class TrialSequence
 {
 public:
@@ -163,19 +176,34 @@ public:
     {
         m_step = trial.step;
         m_trials.assign(1, trial.start);
+        m_pws.assign(1, kNotYet);
     }
 
     // Trial k, for k from 0 to kWetBulbSearchMaxPasses.
     double at(int k)
     {
-        while (int(m_trials.size()) <= k)
+        while (int(m_trials.size()) <= k) {
             m_trials.push_back(m_trials.back() + m_step);
+            m_pws.push_back(kNotYet);
+        }
         return m_trials[size_t(k)];
     }
 
+    // pwsOrZero(at(k)).
+    double pwsAt(int k)
+    {
+        const double t = at(k);
+        double &ps = m_pws[size_t(k)];
+        if (std::isnan(ps))
+            ps = pwsOrZero(t);
+        return ps;
+    }
+
 private:
+    static constexpr double kNotYet = std::numeric_limits<double>::quiet_NaN();
     double m_step = 0.0;
     std::vector<double> m_trials;
+    std::vector<double> m_pws;   // NaN until worked out
 };
 
 TrialSequence &trialsOf(WetBulbTrial trial)
@@ -220,7 +248,7 @@ std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial t
     TrialSequence &trials = trialsOf(trial);
     // How far the humidity ratio of trial k falls short of W (<= 0: it reaches W).
     const auto shortfall = [&](int k) -> std::optional<double> {
-        const auto w = HumidityRatioFromWetBulb(T, trials.at(k), p);
+        const auto w = humidityRatioFromWetBulb(T, trials.at(k), p, trials.pwsAt(k));
         if (!w)
             return std::nullopt;
         return W - *w;
