@@ -220,7 +220,8 @@ enum class Kind {
     Selector,      // iSwitchRotaryX
     Switch,        // iSwitchRockerX
     StepControl,   // UpDown
-    TextBox,       // QLineEdit that takes typing
+    InputBox,      // a box a calculation reads, which takes typing
+    DisplayBox,    // a box the program writes, which takes typing all the same
     AddressBox,    // the help browser's editable combo box
     ChartBox,      // a chart picture box with its pointer readout
     Drawing,       // a surface with hover help and hot spots
@@ -241,20 +242,22 @@ const Control kForm1Controls[] = {
     {"iKnobX1", Kind::Knob},          {"vapor1", Kind::Selector},      {"prec", Kind::Selector},
     {"rec", Kind::Selector},          {"interruptor", Kind::Switch},   {"UpDown1", Kind::StepControl},
     {"UpDown2", Kind::StepControl},   {"UpDown3", Kind::StepControl},  {"UpDown4", Kind::StepControl},
-    {"UpDown5", Kind::StepControl},   {"UpDown6", Kind::StepControl},  {"Text3", Kind::TextBox},
-    {"Text4", Kind::TextBox},         {"Text1", Kind::TextBox},        {"Text8", Kind::TextBox},
+    {"UpDown5", Kind::StepControl},   {"UpDown6", Kind::StepControl},  {"Text3", Kind::InputBox},
+    {"Text4", Kind::InputBox},        {"Text1", Kind::InputBox},       {"Text8", Kind::InputBox},
     {"Picture1", Kind::ChartBox},     {"Picture4", Kind::Drawing},     {"SSTab1", Kind::TabPanel},
-    {"SSTab2", Kind::TabPanel},
+    {"SSTab2", Kind::TabPanel},       {"Text13", Kind::DisplayBox},    {"Text22", Kind::DisplayBox},
+    {"Text7(26)", Kind::DisplayBox},  {"Text23", Kind::DisplayBox},
 };
 const Control kForm4Controls[] = {
     {"UpDown1", Kind::StepControl},   {"UpDown2", Kind::StepControl},  {"UpDown3", Kind::StepControl},
     {"UpDown4", Kind::StepControl},   {"UpDown5", Kind::StepControl},  {"UpDown6", Kind::StepControl},
     {"UpDown7", Kind::StepControl},   {"UpDown8", Kind::StepControl},  {"UpDown9", Kind::StepControl},
-    {"UpDown10", Kind::StepControl},  {"Text1(4)", Kind::TextBox},     {"Text4(3)", Kind::TextBox},
-    {"Text3(3)", Kind::TextBox},      {"Text6", Kind::TextBox},        {"Text7", Kind::TextBox},
-    {"Text8", Kind::TextBox},         {"Text10", Kind::TextBox},       {"Text11", Kind::TextBox},
-    {"Text9", Kind::TextBox},         {"Text12", Kind::TextBox},       {"Picture2", Kind::ChartBox},
+    {"UpDown10", Kind::StepControl},  {"Text1(4)", Kind::InputBox},    {"Text4(3)", Kind::InputBox},
+    {"Text3(3)", Kind::InputBox},     {"Text6", Kind::InputBox},       {"Text7", Kind::InputBox},
+    {"Text8", Kind::InputBox},        {"Text10", Kind::InputBox},      {"Text11", Kind::InputBox},
+    {"Text9", Kind::InputBox},        {"Text12", Kind::InputBox},      {"Picture2", Kind::ChartBox},
     {"Form4Client", Kind::Drawing},   {"Option1", Kind::Button},       {"Option2", Kind::Button},
+    {"Text26", Kind::DisplayBox},     {"Text25", Kind::DisplayBox},    {"Text16", Kind::DisplayBox},
 };
 const Control kAboutControls[] = {
     {"cmdOK", Kind::Button}, {"cmdSysInfo", Kind::Button}, {"frmAbout", Kind::Keyboard},
@@ -371,7 +374,23 @@ QString faultOfNumberText(const QString &text, int integerDigits)
     return {};
 }
 
-// One display of a window: where its text comes from and how long its numbers may be.
+// What the user typed last into a box, kept on the box; a box whose text is
+// still that holds the user's text, not the program's.
+const char kTypedText[] = "typedByTheUser";
+
+void rememberTyping(QLineEdit *box)
+{
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString &text) { box->setProperty(kTypedText, text); });
+}
+
+bool holdsTypedText(const QLineEdit *box)
+{
+    const QVariant typed = box->property(kTypedText);
+    return typed.isValid() && typed.toString() == box->text();
+}
+
+// One display of a window: where its text comes from and how long its numbers
+// may be. A display the window lacks has no object, and is told as a breach.
 struct Display
 {
     QPointer<const QObject> object;
@@ -380,9 +399,11 @@ struct Display
     QString (*text)(const QObject *);
 };
 
-QString boxText(const QObject *box)
+// A box the user typed into shows the program's text again once the program writes it.
+QString boxText(const QObject *object)
 {
-    return static_cast<const QLineEdit *>(box)->text();
+    const auto *box = static_cast<const QLineEdit *>(object);
+    return holdsTypedText(box) ? QString() : box->text();
 }
 
 QString readoutText(const QObject *readout)
@@ -401,8 +422,7 @@ std::vector<Display> displaysOf(const QWidget &window)
 {
     std::vector<Display> displays;
     const auto addBox = [&](const QString &name, int digits) {
-        if (const auto *box = window.findChild<const QLineEdit *>(name))
-            displays.push_back({box, name, digits, boxText});
+        displays.push_back({window.findChild<const QLineEdit *>(name), name, digits, boxText});
     };
     for (const NumberBox &box : kReadoutBoxes)
         addBox(QLatin1String(box.name), box.integerDigits);
@@ -424,9 +444,10 @@ std::vector<Display> displaysOf(const QWidget &window)
 }
 
 // Everything a window shows, one "name.property=value" an entry: the texts of
-// its boxes, the values of its instruments, and the places, captions and
-// visibility of its windowless items.
-QStringList shownState(const QWidget &window)
+// its boxes (but those in `typed`, which hold what the user typed), the values
+// of its instruments, and the places, captions and visibility of its
+// windowless items.
+QStringList shownState(const QWidget &window, const QList<const QLineEdit *> &typed)
 {
     QStringList state;
     const auto add = [&state](const QObject *object, const char *property) {
@@ -434,7 +455,8 @@ QStringList shownState(const QWidget &window)
                                                object->property(property).toString());
     };
     for (const auto *box : window.findChildren<const QLineEdit *>())
-        add(box, "text");
+        if (!typed.contains(box))
+            add(box, "text");
     for (const auto *instrument : window.findChildren<const InstrumentWidget *>()) {
         for (const char *property : {"position", "value", "on"})
             if (instrument->metaObject()->indexOfProperty(property) >= 0)
@@ -518,6 +540,11 @@ private:
     void checkDisplays(const QWidget &window)
     {
         for (const Display &display : cachedDisplaysOf(window)) {
+            if (!display.object) {
+                breach(QStringLiteral("display %1").arg(display.name),
+                       QStringLiteral("%1 has no box named %2").arg(window.objectName(), display.name));
+                continue;
+            }
             const QString text = display.text(display.object);
             const QString fault = faultOfNumberText(text, display.integerDigits);
             if (!fault.isEmpty())
@@ -534,6 +561,8 @@ private:
         for (const auto &[known, displays] : m_displays)
             if (known == &window)
                 return displays;
+        for (QLineEdit *box : window.findChildren<QLineEdit *>())
+            rememberTyping(box);
         m_displays.emplace_back(&window, displaysOf(window));
         return m_displays.back().second;
     }
@@ -575,9 +604,13 @@ private:
     {
         if (!form.interruptor->isOn() || m_typedSinceCalculation)
             return;
-        const QStringList before = shownState(form);
+        QList<const QLineEdit *> typed;
+        for (const auto *box : form.findChildren<const QLineEdit *>())
+            if (holdsTypedText(box))
+                typed << box;
+        const QStringList before = shownState(form, typed);
         form.funci();
-        const QStringList after = shownState(form);
+        const QStringList after = shownState(form, typed);
         if (before == after)
             return;
         const auto [was, is] = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
@@ -756,7 +789,7 @@ private:
         }
         auto *widget = static_cast<QWidget *>(object);
         Action operation = gesture(control.kind, widget, where);
-        operation.editsMainWindowInput = window == &m_form1 && control.kind == Kind::TextBox;
+        operation.editsMainWindowInput = window == &m_form1 && control.kind == Kind::InputBox;
         if (widget->isVisible())
             return operation;
         // On a tab page behind another: the student brings it to the front first.
@@ -823,7 +856,8 @@ private:
             }
         case Kind::Switch:
             return chance(0.5) ? click(widget, where) : keys(widget, where);
-        case Kind::TextBox:
+        case Kind::InputBox:
+        case Kind::DisplayBox:
             return chance(0.8) ? type(widget, where, kGarbage) : keys(widget, where);
         case Kind::AddressBox:
             return type(static_cast<QComboBox *>(widget)->lineEdit(), where, kGarbage + kAddresses);
