@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
+#include "design_inputs.h"
 #include "unit_model.h"
 
 #include <benchmark/benchmark.h>
@@ -10,17 +11,6 @@
 #include <QApplication>
 
 namespace {
-
-// Knob 8, 23/17 degC at 1013 mbar, every selector at 1.
-UnitInputs designInputs()
-{
-    UnitInputs in;
-    in.steamPower = 0.85;
-    in.preheatPower = 0.96;
-    in.reheatPower = 0.96;
-    in.vapor1 = in.prec = in.rec = 1;
-    return in;
-}
 
 void BM_ComputeUnit(benchmark::State &state)
 {

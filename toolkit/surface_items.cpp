@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -47,6 +48,30 @@ void paintHatch(QPainter &painter, const QPainterPath &area, Qt::BrushStyle styl
     for (qreal c = firstLine(r.left() - r.bottom()); falling && c <= r.right() - r.top(); c += kHatchSpacing)
         painter.drawLine(QPointF(r.top() + c, r.top()), QPointF(r.bottom() + c, r.bottom()));
     painter.restore();
+}
+
+// The stretch of the segment a + t (b - a), 0 <= t <= 1, that lies in `area`,
+// as its parameters t0 <= t1; false where the segment misses the area.
+bool clipToArea(const QPointF &a, const QPointF &b, const QRectF &area, qreal &t0, qreal &t1)
+{
+    const QPointF d = b - a;
+    const qreal towards[] = {-d.x(), d.x(), -d.y(), d.y()};
+    const qreal room[] = {a.x() - area.left(), area.right() - a.x(), a.y() - area.top(), area.bottom() - a.y()};
+    t0 = 0;
+    t1 = 1;
+    for (int side = 0; side < 4; ++side) {
+        if (towards[side] == 0) {
+            if (room[side] < 0)
+                return false;
+            continue;
+        }
+        const qreal t = room[side] / towards[side];
+        if (towards[side] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t0 < t1;
 }
 
 } // namespace
@@ -200,10 +225,28 @@ void SurfaceLine::paint(QPainter &painter, qreal) const
         painter.drawPoint(a);
         return;
     }
+    // Only the stretch that can show is drawn, a little beyond the surface so
+    // that its caps stay out of sight: a far end millions of pixels off would
+    // otherwise cost the rasterizer, and a dash pattern, the whole length.
+    const qreal reach = m_penWidth / 2.0 + 2;
+    const QRectF shown = (paintBounds() & surface()->innerArea()).adjusted(-reach, -reach, reach, reach);
+    qreal t0 = 0;
+    qreal t1 = 1;
+    if (!clipToArea(a, b, shown, t0, t1))
+        return;
+    QPen pen(m_color, m_penWidth, m_style, m_penWidth > 1 ? Qt::RoundCap : Qt::FlatCap);
+    if (t0 > 0 && m_style != Qt::SolidLine) {
+        // The pattern keeps its phase from the line's own start (offsets are
+        // in pen widths, taken within one period of the pattern).
+        const QList<qreal> pattern = pen.dashPattern();
+        const qreal period = std::accumulate(pattern.begin(), pattern.end(), 0.0);
+        const qreal skipped = t0 * QLineF(a, b).length() / std::max(1, m_penWidth);
+        pen.setDashOffset(period > 0 ? std::fmod(skipped, period) : 0);
+    }
     // Lines along an axis stay crisp without antialiasing; slanted ones need it.
     painter.setRenderHint(QPainter::Antialiasing, a.x() != b.x() && a.y() != b.y());
-    painter.setPen(QPen(m_color, m_penWidth, m_style, m_penWidth > 1 ? Qt::RoundCap : Qt::FlatCap));
-    painter.drawLine(a, b);
+    painter.setPen(pen);
+    painter.drawLine(a + t0 * (b - a), a + t1 * (b - a));
 }
 
 // ---------------------------------------------------------------- SurfaceShape

@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalSpy>
@@ -14,6 +15,7 @@ class SurfaceTest : public QObject
 private slots:
     void itemsAreFoundByNameAndKeepFloatGeometry();
     void badGeometryIsHarmless();
+    void farLinesCostNoMoreThanTheirVisiblePart();
     void frontItemWithToolTipShowsIt();
     void childWidgetsTakeThePointerAboveItems();
     void pointerSignalsCarryTwipsOfTheInnerArea();
@@ -100,6 +102,42 @@ void SurfaceTest::badGeometryIsHarmless()
     shape->setWidth(1e12f);
     QCOMPARE(marker->X2(), 3e9f);
     QVERIFY(!surface.grab().isNull());
+}
+
+// A line whose far end lies millions of pixels off the box (a process marker
+// of an absurd state, a cross-hair to a pointer captured far away) paints as
+// fast as the part of it that shows, and looks the same there: a dashed line
+// keeps the phase of its pattern from its own start.
+void SurfaceTest::farLinesCostNoMoreThanTheirVisiblePart()
+{
+    constexpr float kFar = 3e8f;                   // twips: twenty million pixels
+    constexpr float kFarPeriods = 29999970.0f;     // twips: a whole number of dash periods (6 pixels)
+    const auto paint = [](Surface &surface) {
+        QElapsedTimer clock;
+        clock.start();
+        const QImage image = surface.grab().toImage();
+        return std::pair(clock.elapsed(), image);
+    };
+    Surface far;
+    far.resize(200, 200);
+    far.addLine("Line4(7)", 750, 750, kFar, kFar)->setPenWidth(2);
+    far.addLine("Line8", 750, 1500, kFar, 1500)->setStyle(Qt::DashLine);
+    far.addLine("Line9", 1500, 750, 1500, -kFar)->setStyle(Qt::DotLine);
+    far.addLine("Line4(4)", -kFarPeriods, 2250, 750, 2250)->setStyle(Qt::DashLine);
+    const auto [farMs, farImage] = paint(far);
+
+    // The same lines ending just past the box's edge, the last one starting
+    // two dash periods before it.
+    Surface near;
+    near.resize(200, 200);
+    near.addLine("Line4(7)", 750, 750, 3300, 3300)->setPenWidth(2);
+    near.addLine("Line8", 750, 1500, 3300, 1500)->setStyle(Qt::DashLine);
+    near.addLine("Line9", 1500, 750, 1500, -300)->setStyle(Qt::DotLine);
+    near.addLine("Line4(4)", -180, 2250, 750, 2250)->setStyle(Qt::DashLine);
+    const auto [nearMs, nearImage] = paint(near);
+
+    QVERIFY2(farMs < 200 + 10 * nearMs, qPrintable(QStringLiteral("%1 ms against %2 ms").arg(farMs).arg(nearMs)));
+    QCOMPARE(farImage, nearImage);
 }
 
 void SurfaceTest::frontItemWithToolTipShowsIt()
