@@ -261,42 +261,49 @@ std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial t
         if (!top)
             return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
         const int last = lastTrialAtMost(trials, count + 1, trial, *top);
-        const auto atLast = shortfall(last);
-        if (!atLast)
-            return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
-        if (!reaches(*atLast)) {
-            count = last;
-            continue;
-        }
-        // The first trial of the stretch that reaches W lies in (lo, hi]. The
-        // shortfall falls smoothly along the stretch, so the next probe is
-        // read off the straight line between the bracket's ends where both are
-        // known; a probe that did not halve the bracket is followed by a
-        // plain halving, so a search never takes more than twice the
-        // bisection's probes. Every decision rests on a tested trial.
+        // The first trial of the stretch that reaches W lies in (lo, hi], as
+        // long as the stretch's last trial reaches it, which is tested only if
+        // the search ends there. The shortfall falls smoothly along the
+        // stretch, so once both ends of the bracket are tested the next probe
+        // is read off the straight line between them; a probe that did not
+        // halve the bracket is followed by a plain halving, so a search never
+        // takes more than twice the bisection's probes. Every decision rests
+        // on a tested trial.
         int lo = count;                    // falls short (or is the untested start)
         std::optional<double> shortAtLo;   // known once a trial of this stretch fell short
-        int hi = last;                     // reaches W
-        double shortAtHi = *atLast;
+        int hi = last;                     // reaches W (once shortAtHi is known)
+        std::optional<double> shortAtHi;
         bool interpolate = true;
         while (hi - lo > 1) {
             const int width = hi - lo;
             int probe = lo + width / 2;
-            if (interpolate && shortAtLo && std::isfinite(*shortAtLo) && std::isfinite(shortAtHi)) {
-                const double share = *shortAtLo / (*shortAtLo - shortAtHi);
-                probe = std::clamp(lo + int(std::ceil(share * width)), lo + 1, hi - 1);
+            if (interpolate && shortAtLo && shortAtHi && std::isfinite(*shortAtLo) && std::isfinite(*shortAtHi)) {
+                // The share of the bracket up to where the line crosses W,
+                // rounded up to a whole trial.
+                const double reach = *shortAtLo / (*shortAtLo - *shortAtHi) * width;
+                const int whole = int(reach);
+                probe = std::clamp(lo + whole + (whole < reach ? 1 : 0), lo + 1, hi - 1);
             }
             const auto atProbe = shortfall(probe);
             if (!atProbe)
                 return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
             if (reaches(*atProbe)) {
                 hi = probe;
-                shortAtHi = *atProbe;
+                shortAtHi = atProbe;
             } else {
                 lo = probe;
                 shortAtLo = atProbe;
             }
             interpolate = 2 * (hi - lo) <= width;
+        }
+        if (!shortAtHi) {
+            const auto atLast = shortfall(last);
+            if (!atLast)
+                return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
+            if (!reaches(*atLast)) {
+                count = last;
+                continue;
+            }
         }
         if (passes)
             *passes = hi;
