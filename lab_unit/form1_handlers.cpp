@@ -7,6 +7,7 @@
 #include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "ithermometerx.h"
+#include "number_format.h"
 #include "surface_items.h"
 #include "unit_geometry.h"
 #include "updown.h"
@@ -131,6 +132,19 @@ void bringAlong(UpDown *twin, int value)
 {
     const QSignalBlocker quiet(twin);
     twin->setValue(value);
+}
+
+// The outdoor temperature the student sees in its box: the number typed there
+// since its step control last wrote it, or else the step control's value. The
+// dry and wet bulbs are kept in order against what the boxes show, so that a
+// typed temperature cannot end up on the wrong side of a stepped one.
+double shownTemperature(const QLineEdit *box, const UpDown *control)
+{
+    if (box->isModified()) {
+        if (const std::optional<double> typed = parseNumber(box->text()))
+            return *typed;
+    }
+    return control->Value();
 }
 
 } // namespace
@@ -261,7 +275,7 @@ void Form1::UpDown1_Change()
 void Form1::UpDown2_Change()
 {
     bringAlong(ui->UpDown5, ui->UpDown2->Value());
-    if (ui->UpDown2->Value() < ui->UpDown4->Value())
+    if (ui->UpDown2->Value() < shownTemperature(ui->Text1, ui->UpDown4))
         ui->UpDown4->setValue(ui->UpDown2->Value());
     showOutdoorDryBulb(ui->UpDown2->Value());
     recalculateIfOn();
@@ -276,7 +290,7 @@ void Form1::UpDown3_Change()
 void Form1::UpDown4_Change()
 {
     bringAlong(ui->UpDown6, ui->UpDown4->Value());
-    if (ui->UpDown4->Value() > ui->UpDown2->Value())
+    if (ui->UpDown4->Value() > shownTemperature(ui->Text4, ui->UpDown2))
         ui->UpDown2->setValue(ui->UpDown4->Value());
     showOutdoorWetBulb(ui->UpDown4->Value());
     recalculateIfOn();

@@ -726,6 +726,8 @@ void Form1HandlersTest::stepStartsFromTypedNumber_data()
         {"Text1", "16.5", "UpDown4", false, "23 16 1013 6", 1},
         {"Text1", "22.5", "UpDown6", true, "23 23 1013 6", 1},
         {"Text1", "23.5", "UpDown4", true, "24 24 1013 6", 2},   // the dry bulb follows
+        {"Text4", "16", "UpDown4", true, "18 18 1013 6", 2},     // ... also from a typed dry bulb
+        {"Text1", "22.5", "UpDown2", false, "22 22 1013 6", 2},  // and the wet bulb from a typed one
         {"Text3", "1000.5", "UpDown1", false, "23 17 1000 6", 1},
         {"Text8", "6.5", "UpDown3", true, "23 17 1013 7", 1},
         {"Text8", "4.5", "UpDown3", false, "23 17 1013 4", 1},
