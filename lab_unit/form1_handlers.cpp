@@ -136,8 +136,9 @@ void bringAlong(UpDown *twin, int value)
 
 // The outdoor temperature the student sees in its box: the number typed there
 // since its step control last wrote it, or else the step control's value. The
-// dry and wet bulbs are kept in order against what the boxes show, so that a
-// typed temperature cannot end up on the wrong side of a stepped one.
+// dry and wet bulbs are kept in order both on their step controls and against
+// what the boxes show, so that a typed temperature cannot end up on the wrong
+// side of a stepped one.
 double shownTemperature(const QLineEdit *box, const UpDown *control)
 {
     if (box->isModified()) {
@@ -275,7 +276,7 @@ void Form1::UpDown1_Change()
 void Form1::UpDown2_Change()
 {
     bringAlong(ui->UpDown5, ui->UpDown2->Value());
-    if (ui->UpDown2->Value() < shownTemperature(ui->Text1, ui->UpDown4))
+    if (ui->UpDown2->Value() < std::max<double>(ui->UpDown4->Value(), shownTemperature(ui->Text1, ui->UpDown4)))
         ui->UpDown4->setValue(ui->UpDown2->Value());
     showOutdoorDryBulb(ui->UpDown2->Value());
     recalculateIfOn();
@@ -290,7 +291,7 @@ void Form1::UpDown3_Change()
 void Form1::UpDown4_Change()
 {
     bringAlong(ui->UpDown6, ui->UpDown4->Value());
-    if (ui->UpDown4->Value() > shownTemperature(ui->Text4, ui->UpDown2))
+    if (ui->UpDown4->Value() > std::min<double>(ui->UpDown2->Value(), shownTemperature(ui->Text4, ui->UpDown2)))
         ui->UpDown2->setValue(ui->UpDown4->Value());
     showOutdoorWetBulb(ui->UpDown4->Value());
     recalculateIfOn();

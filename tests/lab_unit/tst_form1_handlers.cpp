@@ -225,6 +225,7 @@ private slots:
     void twinStepControlsHoldOneValue();
     void stepStartsFromTypedNumber_data();
     void stepStartsFromTypedNumber();
+    void bulbsStayInOrderAcrossTypedAndStepped();
 };
 
 void Form1HandlersTest::designRunDisplays()
@@ -759,6 +760,23 @@ void Form1HandlersTest::stepStartsFromTypedNumber()
     QCOMPARE(valueOf(form, "UpDown2"), textOf(form, "Text4").toInt());
     QCOMPARE(valueOf(form, "UpDown5"), valueOf(form, "UpDown2"));
     QCOMPARE(valueOf(form, "UpDown6"), valueOf(form, "UpDown4"));
+}
+
+// A typed wet bulb below the wet bulb's step control does not let the dry bulb
+// be stepped below the step control: both step controls and every display
+// keep the wet bulb at or below the dry bulb.
+void Form1HandlersTest::bulbsStayInOrderAcrossTypedAndStepped()
+{
+    Unit u;
+    Form1 &form = u.form;
+    u.flipSwitch();
+    for (int i = 0; i < 6; ++i)
+        u.step(control<UpDown>(form, "UpDown6"), true);   // 23 / 23
+    u.type("Text1", QStringLiteral("12"));
+    u.step(control<UpDown>(form, "UpDown2"), false);
+    QCOMPARE((QList<int>{valueOf(form, "UpDown2"), valueOf(form, "UpDown4")}), (QList<int>{22, 22}));
+    QCOMPARE((QStringList{textOf(form, "Text4"), textOf(form, "Text1")}), (QStringList{"22", "22"}));
+    QCOMPARE((QList<double>{shown(form, "iThermometerX1"), shown(form, "iThermometerX2")}), (QList<double>{22, 22}));
 }
 
 QTEST_MAIN(Form1HandlersTest)
