@@ -279,6 +279,9 @@ void Form1::UpDown2_Change()
     if (ui->UpDown2->Value() < std::max<double>(ui->UpDown4->Value(), shownTemperature(ui->Text1, ui->UpDown4)))
         ui->UpDown4->setValue(ui->UpDown2->Value());
     showOutdoorDryBulb(ui->UpDown2->Value());
+    // The other bulb's displays may still show a typed temperature of an
+    // earlier run; next to the stepped one they show its step control's.
+    showOutdoorWetBulb(ui->UpDown4->Value());
     recalculateIfOn();
 }
 
@@ -294,6 +297,7 @@ void Form1::UpDown4_Change()
     if (ui->UpDown4->Value() > std::min<double>(ui->UpDown2->Value(), shownTemperature(ui->Text4, ui->UpDown2)))
         ui->UpDown2->setValue(ui->UpDown4->Value());
     showOutdoorWetBulb(ui->UpDown4->Value());
+    showOutdoorDryBulb(ui->UpDown2->Value());   // as in UpDown2_Change
     recalculateIfOn();
 }
 

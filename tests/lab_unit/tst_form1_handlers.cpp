@@ -777,6 +777,20 @@ void Form1HandlersTest::bulbsStayInOrderAcrossTypedAndStepped()
     QCOMPARE((QList<int>{valueOf(form, "UpDown2"), valueOf(form, "UpDown4")}), (QList<int>{22, 22}));
     QCOMPARE((QStringList{textOf(form, "Text4"), textOf(form, "Text1")}), (QStringList{"22", "22"}));
     QCOMPARE((QList<double>{shown(form, "iThermometerX1"), shown(form, "iThermometerX2")}), (QList<double>{22, 22}));
+
+    // A run shows a typed 20.5 ºC; then the box holds no number, and the wet
+    // bulb is stepped to 21 ºC: the dry bulb's displays show its step control.
+    Unit v;
+    v.flipSwitch();
+    v.type("Text4", QStringLiteral("20.5"));
+    v.nudgeKnob(Qt::Key_Up);
+    QCOMPARE(shown(v.form, "iThermometerX1"), 20.5);
+    v.type("Text4", QStringLiteral("abc"));
+    for (int i = 0; i < 4; ++i)
+        v.step(control<UpDown>(v.form, "UpDown4"), true);
+    QCOMPARE((QList<double>{shown(v.form, "iThermometerX1"), shown(v.form, "ter(3)"), shown(v.form, "itext1(0)"),
+                            shown(v.form, "iThermometerX2")}),
+             (QList<double>{23, 23, 23, 21}));
 }
 
 QTEST_MAIN(Form1HandlersTest)
