@@ -11,12 +11,11 @@ build="${SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 # line at a fraction of the cost of full debug information. The benchmarks
 # measure nothing useful here and are left out.
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all"
-cmake -S "$root" -B "$build" -G Ninja \
+BUILD_DIR="$build" "$root/scripts/build.sh" \
   -DCMAKE_BUILD_TYPE=Sanitize \
-  -DCMAKE_CXX_FLAGS="-O1 -g1 -fno-omit-frame-pointer $sanitizers" \
-  -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" \
-  -DVORBELIA_BENCH=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+  "-DCMAKE_CXX_FLAGS=-O1 -g1 -fno-omit-frame-pointer $sanitizers" \
+  "-DCMAKE_EXE_LINKER_FLAGS=$sanitizers" \
+  -DVORBELIA_BENCH=OFF
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
