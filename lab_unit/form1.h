@@ -1,7 +1,5 @@
 #pragma once
 
-#include "unit_model.h"
-
 #include <QMainWindow>
 
 #include <memory>
@@ -79,8 +77,9 @@ public slots:
     void Picture1_Click();
 
 signals:
-    // Raised at the end of every calculation run (for observers: tests,
-    // benchmarks), the passes of a ramp that write nothing included.
+    // Raised at the end of every run (for observers: tests, benchmarks),
+    // each pass of a selector ramp included, though only a ramp's last run
+    // calculates and writes (form1_funci.cpp).
     void unitRecalculated();
 
 private:
@@ -100,13 +99,11 @@ private:
     void showOutdoorWetBulb(double t);
 
     // Moves an element power through a selector's ramp (see the handlers).
-    void rampPower(std::optional<double> &power, double UnitInputs::*quantity, double target,
-                   double fallingStep);
-    // The calculations of a ramp while the unit runs: one per pass, the
-    // power field holding the pass's value, then `power` at `target`. Only
-    // the last calculation writes the displays; see form1_funci.cpp.
-    void recalculateRamp(std::optional<double> &power, double UnitInputs::*quantity,
-                         const std::vector<double> &passes, double target);
+    void rampPower(std::optional<double> &power, double target, double fallingStep);
+    // The runs of a ramp while the unit runs: one per pass, the power field
+    // holding the pass's value, then `power` at `target`. Only the last run
+    // calculates and writes the displays; see form1_funci.cpp.
+    void recalculateRamp(std::optional<double> &power, const std::vector<double> &passes, double target);
 
     std::unique_ptr<Form1Ui> ui;
 

@@ -138,10 +138,13 @@ QString refusedInputsWarning(const RefusedInputs &refused)
     return QStringLiteral(" No se puede calcular: %1.").arg(clauses.join(QStringLiteral("; ")));
 }
 
-// The warning line shows a message from its start, however long it is.
+// The warning line shows a message from its start, however long it is. A
+// line edit lays its text out anew at every write, so a message that stands
+// already is left as it is.
 void showWarning(QLineEdit *line, const QString &text)
 {
-    line->setText(text);
+    if (line->text() != text)
+        line->setText(text);
     line->setCursorPosition(0);
 }
 
@@ -162,9 +165,9 @@ void showAirSide(Form1Ui &ui, const UnitResult &r)
     ui.ter[5]->setPosition(r.s2.T);
     ui.ter[6]->setPosition(r.s2.Twb);
 
-    ui.Text23->setText(QString());
-    if (r.supersaturated)
-        showWarning(ui.Text23, kSupersaturationWarning);
+    // Emptied at every run, then the warning while the air after the
+    // preheater is beyond saturation: what stands after the run is written.
+    showWarning(ui.Text23, r.supersaturated ? kSupersaturationWarning : QString());
     showTemperature(ui.ter[7], ui.itext1[2], r.s3.T);
     showTemperature(ui.ter[8], ui.itext1[3], r.s3.Twb);
 
@@ -349,21 +352,16 @@ void Form1::funci()
 // one can see a display written by any but the last calculation of the ramp,
 // and that one rewrites every display the others would have written (the
 // inputs do not change during a ramp, and every write of a run depends on its
-// inputs alone). So the passes before the last run the model's arithmetic only
-// and write nothing; the last calculation (the last pass when it stands at the
-// target, else the run at the target that follows it) is a full funci.
-void Form1::recalculateRamp(std::optional<double> &power, double UnitInputs::*quantity,
-                            const std::vector<double> &passes, double target)
+// inputs alone). The model is pure, so a result no one reads need not be
+// worked out either: the passes before the last only hold their power and
+// count as runs for the observers of unitRecalculated. The last calculation
+// (the last pass when it stands at the target, else the run at the target
+// that follows it) is a full funci.
+void Form1::recalculateRamp(std::optional<double> &power, const std::vector<double> &passes, double target)
 {
     const size_t unseen = !passes.empty() && passes.back() == target ? passes.size() - 1 : passes.size();
-    RefusedInputs refused;
-    UnitInputs in = readInputs(*this, *ui, refused);
     for (size_t i = 0; i < unseen; ++i) {
         power = passes[i];
-        if (!refused.any()) {
-            in.*quantity = passes[i];
-            computeUnit(in);
-        }
         emit unitRecalculated();
     }
     power = target;

@@ -231,8 +231,7 @@ void Form1::Timer3_Timer()
 // another without handling other events. The power ends at the target exactly.
 // The last pass may stop up to one step short of it; then one more calculation
 // at the target follows, so the displays end at the selector's power.
-void Form1::rampPower(std::optional<double> &power, double UnitInputs::*quantity, double target,
-                      double fallingStep)
+void Form1::rampPower(std::optional<double> &power, double target, double fallingStep)
 {
     double counter = power.value_or(0.0);
     const double step = target > counter ? kRisingStep : fallingStep;
@@ -240,26 +239,23 @@ void Form1::rampPower(std::optional<double> &power, double UnitInputs::*quantity
     for (; step > 0 ? counter <= target : counter >= target; counter += step)
         passes.push_back(counter);
     if (ui->interruptor->isOn())
-        recalculateRamp(power, quantity, passes, target);
+        recalculateRamp(power, passes, target);
     power = target;
 }
 
 void Form1::vapor1_Change()
 {
-    rampPower(m_steamPower, &UnitInputs::steamPower, selectorPosition(ui->vapor1) * kSteamPerPosition,
-              kSteamFallingStep);
+    rampPower(m_steamPower, selectorPosition(ui->vapor1) * kSteamPerPosition, kSteamFallingStep);
 }
 
 void Form1::prec_Change()
 {
-    rampPower(m_preheatPower, &UnitInputs::preheatPower, selectorPosition(ui->prec) * kHeaterPerPosition,
-              kHeaterFallingStep);
+    rampPower(m_preheatPower, selectorPosition(ui->prec) * kHeaterPerPosition, kHeaterFallingStep);
 }
 
 void Form1::rec_Change()
 {
-    rampPower(m_reheatPower, &UnitInputs::reheatPower, selectorPosition(ui->rec) * kHeaterPerPosition,
-              kHeaterFallingStep);
+    rampPower(m_reheatPower, selectorPosition(ui->rec) * kHeaterPerPosition, kHeaterFallingStep);
 }
 
 void Form1::iKnobX1_Change()

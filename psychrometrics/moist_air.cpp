@@ -246,14 +246,12 @@ std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial t
                                     FastSearchRange range, int *passes)
 {
     TrialSequence &trials = trialsOf(trial);
-    // How far the humidity ratio of trial k falls short of W (<= 0: it reaches W).
-    const auto shortfall = [&](int k) -> std::optional<double> {
+    // How far the humidity ratio of trial k falls short of W (<= 0: it
+    // reaches W); NaN where it has none.
+    const auto shortfall = [&](int k) {
         const auto w = humidityRatioFromWetBulb(T, trials.at(k), p, trials.pwsAt(k));
-        if (!w)
-            return std::nullopt;
-        return W - *w;
+        return w ? W - *w : std::numeric_limits<double>::quiet_NaN();
     };
-    const auto reaches = [](double shortOf) { return !(shortOf > 0.0); };
     int count = 0;   // trial `count` is known not to reach W
     for (;;) {
         const auto top = count < kWetBulbSearchMaxPasses ? stretchTop(trials.at(count + 1), range)
@@ -269,38 +267,42 @@ std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial t
         // halve the bracket is followed by a plain halving, so a search never
         // takes more than twice the bisection's probes. Every decision rests
         // on a tested trial.
-        int lo = count;                    // falls short (or is the untested start)
-        std::optional<double> shortAtLo;   // known once a trial of this stretch fell short
-        int hi = last;                     // reaches W (once shortAtHi is known)
-        std::optional<double> shortAtHi;
+        int lo = count;     // falls short (or is the untested start)
+        int hi = last;      // reaches W (once tested)
+        double shortAtLo = 0.0;
+        double shortAtHi = 0.0;
+        bool loTested = false;
+        bool hiTested = false;
         bool interpolate = true;
         while (hi - lo > 1) {
             const int width = hi - lo;
             int probe = lo + width / 2;
-            if (interpolate && shortAtLo && shortAtHi && std::isfinite(*shortAtLo) && std::isfinite(*shortAtHi)) {
+            if (interpolate && loTested && hiTested) {
                 // The share of the bracket up to where the line crosses W,
-                // rounded up to a whole trial.
-                const double reach = *shortAtLo / (*shortAtLo - *shortAtHi) * width;
+                // rounded up to a whole trial (both shortfalls are finite).
+                const double reach = shortAtLo / (shortAtLo - shortAtHi) * width;
                 const int whole = int(reach);
                 probe = std::clamp(lo + whole + (whole < reach ? 1 : 0), lo + 1, hi - 1);
             }
-            const auto atProbe = shortfall(probe);
-            if (!atProbe)
+            const double atProbe = shortfall(probe);
+            if (std::isnan(atProbe))
                 return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
-            if (reaches(*atProbe)) {
+            if (!(atProbe > 0.0)) {
                 hi = probe;
                 shortAtHi = atProbe;
+                hiTested = true;
             } else {
                 lo = probe;
                 shortAtLo = atProbe;
+                loTested = true;
             }
             interpolate = 2 * (hi - lo) <= width;
         }
-        if (!shortAtHi) {
-            const auto atLast = shortfall(last);
-            if (!atLast)
+        if (!hiTested) {
+            const double atLast = shortfall(last);
+            if (std::isnan(atLast))
                 return climbFrom(T, W, p, trial.step, trials.at(count), count, passes);
-            if (!reaches(*atLast)) {
+            if (atLast > 0.0) {
                 count = last;
                 continue;
             }
