@@ -322,10 +322,6 @@ void iAngularGaugeX::paintMoving(QPainter &painter) const
 
 QString iAngularGaugeX::valueText() const
 {
-    if (!std::isfinite(m_position))
-        return noReading();
-    QString text = instrument::numberText(m_position, 1);
-    if (!m_label.isEmpty())
-        text += QLatin1Char(' ') + m_label;
-    return text;
+    return formatNumberWithUnit(m_position, instrument::numberPattern(1),
+                                m_label.isEmpty() ? QString() : QLatin1Char(' ') + m_label);
 }

@@ -261,7 +261,5 @@ QRectF iThermometerX::bulbRect() const
 
 QString iThermometerX::valueText() const
 {
-    if (!std::isfinite(m_position))
-        return noReading();
-    return instrument::numberText(m_position, 1) + QStringLiteral(" ºC");
+    return formatNumberWithUnit(m_position, instrument::numberPattern(1), QStringLiteral(" ºC"));
 }

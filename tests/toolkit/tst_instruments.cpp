@@ -2,6 +2,7 @@
 #include "iangulargaugex.h"
 #include "iknobx.h"
 #include "isevensegmentintegerx.h"
+#include "number_format.h"
 #include "iswitchrockerx.h"
 #include "iswitchrotaryx.h"
 #include "ithermometerx.h"
@@ -511,6 +512,12 @@ void InstrumentsTest::assistiveToolsReadTheValueShown()
     column->setPosition(12.5);
     QCOMPARE(face->text(QAccessible::Value), localised(QStringLiteral("12.5 ºC")));
     QVERIFY(face->text(QAccessible::Description).isEmpty());
+    // A position no display has room for reads " ---" alone, without its unit.
+    column->setPosition(1e15);
+    QCOMPARE(face->text(QAccessible::Value), noReading());
+    auto dial = shown(gauge(Qt::blue), 510, 570);
+    dial->setPosition(-2e16);
+    QCOMPARE(accessible(dial.get())->text(QAccessible::Value), noReading());
 
     // A selector's value is its position; its text is the label there.
     auto steam = shown(selector({"0", "1", "2", "bajo"}, 3), 1410, 1260);
