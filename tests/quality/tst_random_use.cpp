@@ -36,6 +36,7 @@
 #include "surface_items.h"
 #include "updown.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -417,7 +418,8 @@ QString readoutText(const QObject *readout)
 // Thermometers and gauges publish what they show as their accessible value.
 QString shownValue(const QObject *instrument)
 {
-    return static_cast<const QWidget *>(instrument)->accessibleDescription();
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(const_cast<QObject *>(instrument));
+    return face ? face->text(QAccessible::Value) : QString();
 }
 
 // Every display of the main window or of Form4 that shows numbers.
@@ -483,6 +485,9 @@ public:
     {
         // Whatever was typed has been read once the window calculates again.
         QObject::connect(&form1, &Form1::unitRecalculated, [this] { m_typedSinceCalculation = false; });
+        // From the first action on, what the student types into a box is told
+        // apart from what the program writes there.
+        cachedDisplaysOf(form1);
     }
 
     // Text was typed into an input box of the main window: its displays show
