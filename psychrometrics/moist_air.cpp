@@ -237,11 +237,12 @@ int lastTrialAtMost(TrialSequence &trials, int first, WetBulbTrial trial, double
 }
 
 // The same trials and passes as climbFrom(start, 0): along each stretch, where
-// the humidity ratio of a trial rises strictly, only the stretch's last trial
-// is tested, and the first trial that reaches W is bisected out of the stretch
-// that holds it. Anything unexpected (a trial outside the stretches, a missing
-// humidity ratio) hands over to the pass-by-pass search from the last trial
-// known not to reach W.
+// the humidity ratio of a trial rises strictly, the first trial that reaches W
+// is sought by halving and interpolating between tested trials, and the next
+// stretch is taken up only when the stretch's last trial falls short too.
+// Anything unexpected (a trial outside the stretches, a missing humidity
+// ratio) hands over to the pass-by-pass search from the last trial known not
+// to reach W.
 std::optional<double> skipAndBisect(double T, double W, double p, WetBulbTrial trial,
                                     FastSearchRange range, int *passes)
 {
